@@ -19,9 +19,17 @@ struct FontSpec {
     int weight = 400; // 400 regular, 700 bold
 };
 
+// What a target stands for, where callers behave differently (scroll bars exist only on picture boxes
+// and are followed on the printer).
+enum class TargetKind { Other, PictureBox, Printer };
+
 class DrawTarget {
 public:
     virtual ~DrawTarget() = default;
+
+    virtual TargetKind kind() const { return TargetKind::Other; }
+    // The name of the target as messages show it (the picture box's objectName).
+    virtual QString name() const { return {}; }
 
     // Scale: origin (left, top) and extent (width, height) in user units; the default is millimetres
     // with origin (0, 0). Negative extents flip the axis.
