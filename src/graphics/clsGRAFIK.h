@@ -15,6 +15,7 @@
 // yOffset(), schriften(), EOBJEKT(), EPTYP() ...); no friend access is needed.
 #include "graphics/FontSlots.h"
 #include "graphics/SingleArray.h"
+#include "graphics/Teilung.h"
 #include "platform/draw/DrawTarget.h"
 
 #include <QRectF>
@@ -37,15 +38,6 @@ struct G0Zeile {
     float XMIN = 0, XMAX = 0, YMIN = 0, YMAX = 0;
     float MYMX = 0;
     float MX = 0, MY = 0; // world units per millimetre
-};
-
-// What the scale routine chose for one axis.
-struct AchsenTeilung {
-    std::vector<float> ticks; // tick positions (decimal logarithms on a logarithmic axis)
-    std::vector<float> grid;  // grid positions (logarithmic axis only)
-    int N = 0;                // tick intervals
-    int G = 0;                // grid count
-    int Z = 0;                // label count
 };
 
 class clsGRAFIK {
@@ -206,15 +198,16 @@ public:
 
 private:
     // Scale routine parts (clsGRAFIK_SKALEN.cpp).
-    struct AchsenArgs;
-    bool leseZeile(bool withScale);
+    bool leseZeile();
+    bool leseMassstab();
     void schreibeWert(const QString& column, float value);
-    void TEILUNG(int16_t NR, const AchsenArgs& args, const SingleArray& data, float& lo, float& hi,
-                 AchsenTeilung& out);
+    void TEILUNG(int16_t NR, bool xAchse, int16_t loFlag, int16_t hiFlag, const SingleArray& data);
     void MASSSTAB();
     void rollbalken();
+    bool balkenSichtbar() const;
     void zeichneXAchse(float xa, float ya, float xb, float yb);
     void zeichneYAchse(float xa, float ya, float xb, float yb);
+    void achsenText(float x, float y, const QString& text, int16_t angle, int16_t ary);
     int32_t ersteAktiveId() const;
 
     RunContext& m_context;
