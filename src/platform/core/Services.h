@@ -1,5 +1,7 @@
 #pragma once
 // The event pump and the clock: long loops let pending window messages run; waits can be set to zero.
+// The default pump runs QCoreApplication::processEvents() when an application object exists; the default
+// clock sleeps milliseconds × waitScale() in slices of at most 10 ms, running the event pump between them.
 namespace talur {
 
 class EventPump {

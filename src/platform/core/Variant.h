@@ -33,16 +33,24 @@ public:
     bool isNull() const { return m_type == Type::Null; }
     bool isNumeric() const; // Boolean, integers, floats
 
-    // Conversions: empty gives 0, false, "" or the zero date; NULL and failing conversions throw
-    // RunError 13 (type mismatch, or 94 "invalid use of Null"); out-of-range integers throw 6.
-    // Text to number uses the decimal separator of regionalSettings().
+    // Conversions: empty gives 0, false, "" or the zero date. NULL throws RunError 94 ("Unzulässige
+    // Verwendung von Null"); a failing conversion 13 ("Typen unverträglich"); out-of-range values 6 ("Überlauf").
+    // Text to number follows parseNumber() with the decimal separator of regionalSettings(): "1,5" is 1.5 with
+    // ',' but "1.5" is a type mismatch there, where the classic runtime would have read 15.
+    // Booleans become -1/0 as numbers; numbers and dates are true when non-zero; the texts "True"/"Wahr" and
+    // "False"/"Falsch" (any letter case) and numeric texts convert to Boolean.
+    // Integer conversions round half to even (2.5 -> 2, 3.5 -> 4) as the classic CInt/CLng do.
+    // Dates from text: "dd.MM.yyyy[ HH:mm[:ss]]", ISO "yyyy-MM-dd[ HH:mm[:ss]]", "HH:mm[:ss]" or a day number.
     bool toBool() const;
     int16_t toInt16() const;
     int32_t toInt32() const;
     float toSingle() const;
     double toDouble() const;
     DateTime toDate() const;
-    QString toText() const; // numbers in general number form with the locale's separator; Null throws
+    // Numbers in general number form with the regional separator (formatGeneral, formatGeneralSingle);
+    // Booleans as "True"/"False" in every language, which toBool() reads back; dates as "dd.MM.yyyy HH:mm:ss"
+    // without the parts that are zero (the zero date gives "00:00:00"); Null throws 94.
+    QString toText() const;
 
     friend bool operator==(const Variant& a, const Variant& b); // same type and same value
 
