@@ -82,7 +82,7 @@ void refuseUnusableRange(const CompressionInput& in, CurveMessageSink& sink) {
 // Strain (fraction) at σ_0 that anchors the void ratios.
 float anchorStrain(const CompressionInput& in, CompressionResult& out, SidedLaw& firstLoading, float rawStart,
                    CurveMessageSink& sink) {
-    if (const auto j = findInterval(out.SIG, in.SI0)) {
+    if (const auto j = out.gridInterval(in.SI0)) {
         const float percent = LININT(out.SIG[*j], out.SIG[*j + 1], in.SI0, out.EPSK[*j], out.EPSK[*j + 1], sink);
         return store(percent / 100.0);
     }
@@ -99,6 +99,12 @@ float anchorStrain(const CompressionInput& in, CompressionResult& out, SidedLaw&
 
 } // namespace
 
+std::optional<std::size_t> CompressionResult::gridInterval(float sigma) const {
+    if (searchKeys.size() != SIG.size()) // a result put together by hand
+        return findInterval(SIG, sigma);
+    return findIntervalInKeys(searchKeys.data(), searchKeys.size(), sigma);
+}
+
 CompressionResult KOMPRESSION(const CompressionInput& in, CurveMessageSink& sink) {
     refuseUnusableRange(in, sink);
     const std::size_t count = static_cast<std::size_t>(in.N) + 1;
@@ -110,6 +116,7 @@ CompressionResult KOMPRESSION(const CompressionInput& in, CurveMessageSink& sink
     out.EPSK.resize(count);
     out.EPSW.resize(count);
     out.EPOR.resize(count);
+    out.searchKeys.resize(count);
 
     SidedLaw firstLoading(in.A1, in.C1S, in.C1, in.SIBK);
     SidedLaw reloading(in.A2, in.C2S, in.C2, in.SIBK);
@@ -118,6 +125,7 @@ CompressionResult KOMPRESSION(const CompressionInput& in, CurveMessageSink& sink
     for (std::size_t i = 0; i < count; ++i) {
         const float sigma = store(in.SIA + static_cast<double>(i) * step);
         out.SIG[i] = store(roundTo(sigma, 4));
+        out.searchKeys[i] = searchKey(out.SIG[i]);
         out.EPSN[i] = firstLoading.at(sigma);
         rawReloading[i] = reloading.at(sigma);
     }
@@ -140,7 +148,7 @@ CompressionResult KOMPRESSION(const CompressionInput& in, CurveMessageSink& sink
 
 std::optional<Branch> ENTLASTUNG(const CompressionResult& r, float SIV, StrainMeasure measure,
                                  CurveMessageSink& sink) {
-    const auto found = findInterval(r.SIG, SIV);
+    const auto found = r.gridInterval(SIV);
     if (!found)
         return std::nullopt;
     const std::size_t j = *found;

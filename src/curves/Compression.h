@@ -43,6 +43,10 @@ struct CompressionResult {
     float SIA = 0.0f;        // the range this result was computed for
     float SIMAX = 0.0f;
     VoidRatioAnchor anchor = VoidRatioAnchor::Grid;
+    // SIG at 5 decimals, as interval searches compare the grid; worked out once per result.
+    std::vector<float> searchKeys;
+    // The first grid interval j with searchKeys[j] <= sigma <= searchKeys[j + 1].
+    std::optional<std::size_t> gridInterval(float sigma) const;
 };
 
 enum class StrainMeasure { Conventional, Natural };

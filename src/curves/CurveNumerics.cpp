@@ -2,7 +2,6 @@
 
 #include "curves/CurveError.h"
 
-#include <cfloat>
 #include <cmath>
 
 namespace talur {
@@ -32,7 +31,9 @@ float LG(float x) {
 namespace curvemath {
 
 double roundTo(double value, int decimals) {
-    const double scale = std::pow(10.0, decimals);
+    // Searches round every grid stress they pass; a table keeps the scale out of the loop.
+    static constexpr double kScales[] = {1.0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+    const double scale = decimals >= 0 && decimals < 10 ? kScales[decimals] : std::pow(10.0, decimals);
     return std::round(value * scale) / scale;
 }
 
@@ -51,19 +52,27 @@ std::optional<std::size_t> findInterval(const float* xs, std::size_t count, floa
     return std::nullopt;
 }
 
-float store(double value) {
-    if (std::isnan(value))
-        throw CurveError(CurveError::InvalidCall, kInvalidCall);
-    if (std::fabs(value) > static_cast<double>(FLT_MAX))
-        throw CurveError(CurveError::Overflow, kOverflow);
-    return static_cast<float>(value);
+std::optional<std::size_t> findIntervalInKeys(const float* keys, std::size_t count, float x) {
+    for (std::size_t j = 0; j + 1 < count; ++j)
+        if (keys[j] <= x && x <= keys[j + 1])
+            return j;
+    return std::nullopt;
 }
 
-double divide(double numerator, double denominator) {
-    if (denominator == 0.0)
-        throw CurveError(CurveError::DivisionByZero, kDivisionByZero);
-    return numerator / denominator;
+std::vector<float> searchKeys(const std::vector<float>& xs) {
+    std::vector<float> keys(xs.size());
+    for (std::size_t i = 0; i < xs.size(); ++i)
+        keys[i] = searchKey(xs[i]);
+    return keys;
 }
+
+void failStore(double value) {
+    if (std::isnan(value))
+        throw CurveError(CurveError::InvalidCall, kInvalidCall);
+    throw CurveError(CurveError::Overflow, kOverflow);
+}
+
+void failDivision() { throw CurveError(CurveError::DivisionByZero, kDivisionByZero); }
 
 double power(double base, double exponent) {
     if (base == 0.0 && exponent < 0.0)

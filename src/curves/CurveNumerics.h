@@ -4,6 +4,7 @@
 // precision and rounded when stored.
 #include "curves/CurveMessages.h"
 
+#include <cfloat>
 #include <cstddef>
 #include <optional>
 #include <vector>
@@ -28,11 +29,25 @@ std::optional<std::size_t> findInterval(const float* xs, std::size_t count, floa
 inline std::optional<std::size_t> findInterval(const std::vector<float>& xs, float x) {
     return findInterval(xs.data(), xs.size(), x);
 }
+// The same search over stresses whose keys are already worked out (searchKey of each).
+std::optional<std::size_t> findIntervalInKeys(const float* keys, std::size_t count, float x);
+std::vector<float> searchKeys(const std::vector<float>& xs);
 
-// Rounds to a stored float; a value beyond the float range is an overflow (error 6).
-float store(double value);
+[[noreturn]] void failStore(double value);
+[[noreturn]] void failDivision();
+
+// Rounds to a stored float; a value beyond the float range is an overflow (error 6), NaN error 5.
+inline float store(double value) {
+    if (!(value >= -static_cast<double>(FLT_MAX) && value <= static_cast<double>(FLT_MAX)))
+        failStore(value);
+    return static_cast<float>(value);
+}
 // Checked operations: a zero divisor is error 11, an undefined power or logarithm error 5.
-double divide(double numerator, double denominator);
+inline double divide(double numerator, double denominator) {
+    if (denominator == 0.0)
+        failDivision();
+    return numerator / denominator;
+}
 double power(double base, double exponent);
 double ln(double value);
 

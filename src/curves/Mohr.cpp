@@ -26,10 +26,11 @@ float stressLog(const MohrInput& in, float sigma) { return LG(store(divide(sigma
 class CoulombFitter {
 public:
     CoulombFitter(const MohrInput& in, const CompressionResult& compression, CurveMessageSink& sink)
-        : m_in(in), m_sig(compression.SIG), m_sink(sink) {
+        : m_in(in), m_compression(compression), m_sink(sink), m_interval1(compression.gridInterval(in.SI1)),
+          m_interval2(compression.gridInterval(in.SI2)) {
         if (in.SI1 == in.SI2)
             m_refusal = "Sigma 1 und Sigma 2 (" + sink.formatNumber(in.SI1) + ") müssen verschieden sein.";
-        else if (!findInterval(m_sig, in.SI1) || !findInterval(m_sig, in.SI2))
+        else if (!m_interval1 || !m_interval2)
             m_refusal = "Sigma 1 (" + sink.formatNumber(in.SI1) + ") und Sigma 2 (" + sink.formatNumber(in.SI2) +
                         ") müssen im Bereich der Kurven (" + sink.formatNumber(compression.SIA) + " bis " +
                         sink.formatNumber(compression.SIMAX) + ") liegen.";
@@ -39,14 +40,26 @@ public:
     CoulombLine onGrid(const std::vector<float>& series) {
         if (!usable())
             return {};
-        return COULOMB(m_in.SI1, gridValue(series, m_in.SI1), m_in.SI2, gridValue(series, m_in.SI2));
+        return COULOMB(m_in.SI1, gridValue(series, m_in.SI1, *m_interval1), m_in.SI2,
+                       gridValue(series, m_in.SI2, *m_interval2));
     }
 
     // A branch: its own angles where a limit lies within its stresses, first loading elsewhere.
     CoulombLine onBranch(const MohrBranch& branch, const std::vector<float>& PHIE) {
         if (!usable())
             return {};
-        return COULOMB(m_in.SI1, branchValue(branch, PHIE, m_in.SI1), m_in.SI2, branchValue(branch, PHIE, m_in.SI2));
+        const auto& gridKeys = m_compression.searchKeys;
+        if (gridKeys.size() == m_compression.SIG.size()) {
+            // All branch stresses but the last are the grid's first ones.
+            const auto prefix = static_cast<std::ptrdiff_t>(branch.stress.size() - 1);
+            m_branchKeys.assign(gridKeys.begin(), gridKeys.begin() + prefix);
+            m_branchKeys.push_back(searchKey(branch.stress.back()));
+        } else {
+            m_branchKeys = searchKeys(branch.stress);
+        }
+        const float phi1 = branchValue(branch, PHIE, m_in.SI1, *m_interval1);
+        const float phi2 = branchValue(branch, PHIE, m_in.SI2, *m_interval2);
+        return COULOMB(m_in.SI1, phi1, m_in.SI2, phi2);
     }
 
 private:
@@ -61,22 +74,25 @@ private:
         return false;
     }
 
-    float gridValue(const std::vector<float>& series, float sigma) {
-        const std::size_t j = *findInterval(m_sig, sigma); // the constructor made sure it exists
-        return LININT(m_sig[j], m_sig[j + 1], sigma, series[j], series[j + 1], m_sink);
+    float gridValue(const std::vector<float>& series, float sigma, std::size_t j) {
+        const auto& sig = m_compression.SIG;
+        return LININT(sig[j], sig[j + 1], sigma, series[j], series[j + 1], m_sink);
     }
 
-    float branchValue(const MohrBranch& branch, const std::vector<float>& PHIE, float sigma) {
-        if (const auto t = findInterval(branch.stress, sigma))
+    float branchValue(const MohrBranch& branch, const std::vector<float>& PHIE, float sigma, std::size_t gridJ) {
+        if (const auto t = findIntervalInKeys(m_branchKeys.data(), m_branchKeys.size(), sigma))
             return LININT(branch.stress[*t], branch.stress[*t + 1], sigma, branch.phi[*t], branch.phi[*t + 1], m_sink);
-        return gridValue(PHIE, sigma);
+        return gridValue(PHIE, sigma, gridJ);
     }
 
     const MohrInput& m_in;
-    const std::vector<float>& m_sig;
+    const CompressionResult& m_compression;
     CurveMessageSink& m_sink;
+    std::optional<std::size_t> m_interval1;
+    std::optional<std::size_t> m_interval2;
     std::string m_refusal;
     bool m_reported = false;
+    std::vector<float> m_branchKeys;
 };
 
 MohrBranch branchCurve(const MohrInput& in, const Branch& branch, std::size_t row,
