@@ -1,6 +1,7 @@
 #pragma once
-// Routines made of steps: a step that throws shows the error box; OK goes on with the next step,
-// Cancel leaves the routine.
+// Routines made of steps: a step that throws shows the error box (OK and Cancel, exclamation icon, the
+// routine's title); OK goes on with the next step, Cancel leaves the routine. A RunError shows its number and
+// description; std::bad_alloc shows 7 "Nicht genügend Speicher"; any other std::exception 5 with its what().
 #include <QString>
 #include <functional>
 #include <initializer_list>
@@ -19,7 +20,7 @@ public:
     bool run(std::initializer_list<std::function<void()>> steps);
     // Runs one step; returns false when it failed and the user chose Cancel.
     bool step(const std::function<void()>& body);
-    bool failed() const { return m_failed; }
+    bool failed() const { return m_failed; } // some step threw, whatever the answer
 
 private:
     QString m_title;

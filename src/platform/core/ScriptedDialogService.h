@@ -12,7 +12,7 @@ namespace talur {
 struct DialogRecord {
     QString kind; // "message", "input", "color", "folder", "printer"
     QString title;
-    QString text;
+    QString text; // message text, input prompt, start folder, or the initial colour as a number
     MsgIcon icon = MsgIcon::None;
     MsgButtons buttons = MsgButtons::Ok;
 };
@@ -20,7 +20,8 @@ struct DialogRecord {
 class ScriptedDialogService : public DialogService {
 public:
     // Queued answers, taken in order. A message box with no queued answer takes its first button
-    // (OK or Yes or Abort or Retry); an input box with none is cancelled.
+    // (OK or Yes or Abort or Retry); an input box with none is cancelled, and so are the colour, folder and
+    // print dialogs.
     void queueAnswer(MsgAnswer answer);
     void queueInput(std::optional<QString> text);
     void queueColor(std::optional<ColorRef> color);

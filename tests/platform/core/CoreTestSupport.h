@@ -18,11 +18,11 @@ inline void PrintTo(const Variant& v, std::ostream* os) {
         *os << "(" << v.toText().toStdString() << ")";
 }
 
+} // namespace talur
+
 inline void PrintTo(const QString& s, std::ostream* os) {
     *os << '"' << s.toStdString() << '"';
 }
-
-} // namespace talur
 
 namespace talur::test {
 
