@@ -13,6 +13,10 @@ namespace {
 
 constexpr double kTwipsPerMm = 56.7;
 
+RunError objectNotSet() {
+    return RunError(err::ObjectNotSet, QStringLiteral("Objektvariable oder With-Blockvariable nicht festgelegt"));
+}
+
 RunError divisionByZero() { return RunError(err::DivisionByZero, QStringLiteral("Division durch Null")); }
 
 float toSingle(double v) {
@@ -96,12 +100,12 @@ QRectF clsGRAFIK::plotBox() const {
 
 void clsGRAFIK::LINIENEINSTELLUNGEN(int16_t LINIENART, float LINIENBREITE, ColorRef FARBE) {
     ErrorRunner runner(QStringLiteral("Linieneinstellungen"));
+    if (!m_target) {
+        runner.step([] { throw objectNotSet(); });
+        return;
+    }
     int width = 1;
     runner.run({
-        [&] {
-            if (!m_target)
-                throw RunError(err::ObjectNotSet, QStringLiteral("Objektvariable oder With-Blockvariable nicht festgelegt"));
-        },
         [&] {
             // A pen narrower than half a pixel still draws one pixel.
             if (LINIENBREITE != 0)
@@ -117,9 +121,11 @@ void clsGRAFIK::LINIENEINSTELLUNGEN(int16_t LINIENART, float LINIENBREITE, Color
 void clsGRAFIK::SCHRIFTEINSTELLUNGEN(const QString& SCHRIFTART, int16_t SCHRIFTGROESSE, int16_t FETT,
                                      int16_t UNTERSTRICHEN, int16_t KURSIV, ColorRef FARBE) {
     ErrorRunner runner(QStringLiteral("Schrifteinstellungen"), ErrorPrefix::GermanNoBlank);
+    if (!m_target) {
+        runner.step([] { throw objectNotSet(); });
+        return;
+    }
     if (!runner.step([&] {
-            if (!m_target)
-                throw RunError(err::ObjectNotSet, QStringLiteral("Objektvariable oder With-Blockvariable nicht festgelegt"));
             FontSpec f = m_target->font();
             f.name = SCHRIFTART.isEmpty() ? QStringLiteral("Arial") : SCHRIFTART;
             f.size = SCHRIFTGROESSE <= 0 ? 8.0 : SCHRIFTGROESSE;
