@@ -32,8 +32,8 @@ sqlite3* openHandle(const QString& path, int flags) {
 void prepareHandle(sqlite3* db, const QString& path) {
     sqlite3_busy_timeout(db, 30000);
     sqlite3_extended_result_codes(db, 1);
-    const int rc = sqlite3_exec(db, "PRAGMA journal_mode=DELETE; SELECT count(*) FROM sqlite_master;", nullptr,
-                                nullptr, nullptr);
+    const int rc = sqlite3_exec(db, "PRAGMA journal_mode=DELETE; SELECT count(*) FROM sqlite_master;",
+                                nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK) {
         QString message = QString::fromUtf8(sqlite3_errmsg(db));
         if ((rc & 0xff) == SQLITE_NOTADB)
@@ -56,7 +56,8 @@ void Connection::open(const QString& path) {
         throw runError(err::AlreadyOpen);
     const QFileInfo info(path);
     if (!info.exists() || info.isDir())
-        throw RunError(err::FileNotFound, standardDescription(err::FileNotFound) + QStringLiteral(": ") + path);
+        throw RunError(err::FileNotFound,
+                       standardDescription(err::FileNotFound) + QStringLiteral(": ") + path);
     sqlite3* db = openHandle(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX);
     prepareHandle(db, path);
     attach(db, path);

@@ -25,8 +25,9 @@ public:
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
 
-    // Opens an existing database file; a missing file is RunError 53, a file that is not a database -2147467259.
-    // An empty file counts as an empty database, as SQLite sees it. Busy time-out 30 s, journal mode DELETE.
+    // Opens an existing database file; a missing file is RunError 53, a file that is not a database
+    // -2147467259. An empty file counts as an empty database, as SQLite sees it. Busy time-out 30 s, journal
+    // mode DELETE.
     void open(const QString& path);
     // Creates a new, empty database file and opens it; an existing file is refused (RunError 75).
     void create(const QString& path);
@@ -34,7 +35,8 @@ public:
     bool isOpen() const;
     const QString& path() const { return m_path; }
 
-    // Runs statements without results (schema creation, VACUUM INTO); callers outside platform do not need it.
+    // Runs statements without results (schema creation, VACUUM INTO); callers outside platform do not need
+    // it.
     void execute(const QString& sql);
     bool hasTable(const QString& table) const;
     QStringList columnNames(const QString& table) const;
@@ -74,7 +76,8 @@ public:
     bool isOpen() const;
 
     // Deleted rows stay in place until the cursor moves on; moves skip them. moveFirst/moveLast on an empty
-    // recordset leave it at its end; moveNext at the end throws RunError 3021. Every move stores pending changes.
+    // recordset leave it at its end; moveNext at the end throws RunError 3021. Every move stores pending
+    // changes.
     bool eof() const;
     bool bof() const;
     void moveFirst();

@@ -46,14 +46,22 @@ Variant convertForColumn(const Variant& value, ColumnKind kind, bool notNull) {
     if (value.isEmpty() && !notNull)
         return Variant::null();
     switch (kind) {
-    case ColumnKind::Any: return value.isEmpty() ? Variant(int32_t(0)) : value;
-    case ColumnKind::Int16: return Variant(value.toInt16());
-    case ColumnKind::Int32: return Variant(value.toInt32());
-    case ColumnKind::Boolean: return Variant(value.toBool());
-    case ColumnKind::Single: return Variant(value.toSingle());
-    case ColumnKind::Double: return Variant(value.toDouble());
-    case ColumnKind::Text: return Variant(value.toText());
-    case ColumnKind::Date: return Variant(value.toDate());
+    case ColumnKind::Any:
+        return value.isEmpty() ? Variant(int32_t(0)) : value;
+    case ColumnKind::Int16:
+        return Variant(value.toInt16());
+    case ColumnKind::Int32:
+        return Variant(value.toInt32());
+    case ColumnKind::Boolean:
+        return Variant(value.toBool());
+    case ColumnKind::Single:
+        return Variant(value.toSingle());
+    case ColumnKind::Double:
+        return Variant(value.toDouble());
+    case ColumnKind::Text:
+        return Variant(value.toText());
+    case ColumnKind::Date:
+        return Variant(value.toDate());
     }
     return value;
 }
@@ -61,13 +69,23 @@ Variant convertForColumn(const Variant& value, ColumnKind kind, bool notNull) {
 void bindValue(sqlite3_stmt* stmt, int index, const Variant& value) {
     switch (value.type()) {
     case Variant::Type::Empty:
-    case Variant::Type::Null: sqlite3_bind_null(stmt, index); break;
-    case Variant::Type::Boolean: sqlite3_bind_int(stmt, index, value.toBool() ? 1 : 0); break;
+    case Variant::Type::Null:
+        sqlite3_bind_null(stmt, index);
+        break;
+    case Variant::Type::Boolean:
+        sqlite3_bind_int(stmt, index, value.toBool() ? 1 : 0);
+        break;
     case Variant::Type::Integer:
-    case Variant::Type::Long: sqlite3_bind_int(stmt, index, value.toInt32()); break;
-    case Variant::Type::Single: sqlite3_bind_double(stmt, index, double(value.toSingle())); break;
+    case Variant::Type::Long:
+        sqlite3_bind_int(stmt, index, value.toInt32());
+        break;
+    case Variant::Type::Single:
+        sqlite3_bind_double(stmt, index, double(value.toSingle()));
+        break;
     case Variant::Type::Double:
-    case Variant::Type::Date: sqlite3_bind_double(stmt, index, value.toDouble()); break;
+    case Variant::Type::Date:
+        sqlite3_bind_double(stmt, index, value.toDouble());
+        break;
     case Variant::Type::String: {
         const QByteArray utf8 = value.toText().toUtf8();
         sqlite3_bind_text(stmt, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
@@ -86,15 +104,18 @@ Variant textValue(sqlite3_stmt* stmt, int column) {
 // By storage class, for columns without a declared type and for values that do not fit their column.
 Variant naturalValue(sqlite3_stmt* stmt, int column) {
     switch (sqlite3_column_type(stmt, column)) {
-    case SQLITE_NULL: return Variant::null();
+    case SQLITE_NULL:
+        return Variant::null();
     case SQLITE_INTEGER: {
         const sqlite3_int64 v = sqlite3_column_int64(stmt, column);
         if (v >= std::numeric_limits<int32_t>::min() && v <= std::numeric_limits<int32_t>::max())
             return Variant(int32_t(v));
         return Variant(double(v));
     }
-    case SQLITE_FLOAT: return Variant(sqlite3_column_double(stmt, column));
-    default: return textValue(stmt, column);
+    case SQLITE_FLOAT:
+        return Variant(sqlite3_column_double(stmt, column));
+    default:
+        return textValue(stmt, column);
     }
 }
 
@@ -113,7 +134,8 @@ Variant readValue(sqlite3_stmt* stmt, int column, ColumnKind kind) {
                 return Variant(int16_t(v));
         }
         break;
-    case ColumnKind::Int32: break;
+    case ColumnKind::Int32:
+        break;
     case ColumnKind::Boolean:
         if (number)
             return Variant(sqlite3_column_double(stmt, column) != 0.0);
@@ -132,7 +154,8 @@ Variant readValue(sqlite3_stmt* stmt, int column, ColumnKind kind) {
         break;
     case ColumnKind::Text:
         return textValue(stmt, column);
-    case ColumnKind::Any: break;
+    case ColumnKind::Any:
+        break;
     }
     return naturalValue(stmt, column);
 }

@@ -38,15 +38,18 @@ DialogService* g_current = nullptr;
 MsgAnswer firstButtonOf(MsgButtons buttons) {
     switch (buttons) {
     case MsgButtons::Ok:
-    case MsgButtons::OkCancel: return MsgAnswer::Ok;
-    case MsgButtons::AbortRetryIgnore: return MsgAnswer::Abort;
+    case MsgButtons::OkCancel:
+        return MsgAnswer::Ok;
+    case MsgButtons::AbortRetryIgnore:
+        return MsgAnswer::Abort;
     case MsgButtons::YesNoCancel:
-    case MsgButtons::YesNo: return MsgAnswer::Yes;
-    case MsgButtons::RetryCancel: return MsgAnswer::Retry;
+    case MsgButtons::YesNo:
+        return MsgAnswer::Yes;
+    case MsgButtons::RetryCancel:
+        return MsgAnswer::Retry;
     }
     return MsgAnswer::Ok;
 }
-
 
 DialogService& dialogs() {
     if (g_current)

@@ -13,9 +13,15 @@ enum class MsgAnswer { Ok, Cancel, Abort, Retry, Ignore, Yes, No };
 
 // Colours are 32-bit values 0x00BBGGRR as the stored settings carry them (255 is red).
 using ColorRef = int32_t;
-constexpr int colorRefRed(ColorRef c) { return c & 0xFF; }
-constexpr int colorRefGreen(ColorRef c) { return (c >> 8) & 0xFF; }
-constexpr int colorRefBlue(ColorRef c) { return (c >> 16) & 0xFF; }
+constexpr int colorRefRed(ColorRef c) {
+    return c & 0xFF;
+}
+constexpr int colorRefGreen(ColorRef c) {
+    return (c >> 8) & 0xFF;
+}
+constexpr int colorRefBlue(ColorRef c) {
+    return (c >> 16) & 0xFF;
+}
 constexpr ColorRef makeColorRef(int red, int green, int blue) {
     return ColorRef((red & 0xFF) | ((green & 0xFF) << 8) | ((blue & 0xFF) << 16));
 }
@@ -23,7 +29,8 @@ constexpr ColorRef makeColorRef(int red, int green, int blue) {
 class DialogService {
 public:
     virtual ~DialogService() = default;
-    virtual MsgAnswer message(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title) = 0;
+    virtual MsgAnswer message(const QString& text, MsgButtons buttons, MsgIcon icon,
+                              const QString& title) = 0;
     // Input box: nullopt when cancelled.
     virtual std::optional<QString> input(const QString& prompt, const QString& title,
                                          const QString& defaultText) = 0;

@@ -11,9 +11,15 @@ namespace talur {
 QString errorBoxText(ErrorPrefix prefix, int number, const QString& description) {
     QString head;
     switch (prefix) {
-    case ErrorPrefix::German: head = QStringLiteral("VB-Fehler: "); break;
-    case ErrorPrefix::English: head = QStringLiteral("VB-Error: "); break;
-    case ErrorPrefix::GermanNoBlank: head = QStringLiteral("VB-Fehler:"); break;
+    case ErrorPrefix::German:
+        head = QStringLiteral("VB-Fehler: ");
+        break;
+    case ErrorPrefix::English:
+        head = QStringLiteral("VB-Error: ");
+        break;
+    case ErrorPrefix::GermanNoBlank:
+        head = QStringLiteral("VB-Fehler:");
+        break;
     }
     return head + QString::number(number) + kLineBreak + description;
 }
@@ -44,8 +50,8 @@ bool ErrorRunner::step(const std::function<void()>& body) {
         description = QString::fromUtf8(e.what());
     }
     m_failed = true;
-    const MsgAnswer answer = dialogs().message(errorBoxText(m_prefix, number, description), MsgButtons::OkCancel,
-                                               MsgIcon::Exclamation, m_title);
+    const MsgAnswer answer = dialogs().message(errorBoxText(m_prefix, number, description),
+                                               MsgButtons::OkCancel, MsgIcon::Exclamation, m_title);
     return answer == MsgAnswer::Ok;
 }
 

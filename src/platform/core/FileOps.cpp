@@ -45,8 +45,8 @@ public:
         QTemporaryFile file(info.absolutePath() + u'/' + info.fileName() + QStringLiteral(".XXXXXX.tmp"));
         file.setAutoRemove(false);
         if (!file.open())
-            throw RunError(err::PermissionDenied,
-                           standardDescription(err::PermissionDenied) + QStringLiteral(": ") + info.absolutePath());
+            throw RunError(err::PermissionDenied, standardDescription(err::PermissionDenied) +
+                                                      QStringLiteral(": ") + info.absolutePath());
         m_path = file.fileName();
     }
     ~TempFile() {
@@ -73,7 +73,8 @@ struct HandleGuard {
 // Opens a database for reading and makes sure it is one.
 sqlite3* openSource(const QString& source, HandleGuard& guard) {
     if (!fileExists(source))
-        throw RunError(err::FileNotFound, standardDescription(err::FileNotFound) + QStringLiteral(": ") + source);
+        throw RunError(err::FileNotFound,
+                       standardDescription(err::FileNotFound) + QStringLiteral(": ") + source);
     const int rc = sqlite3_open_v2(QFile::encodeName(source).constData(), &guard.db,
                                    SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK)
@@ -90,7 +91,8 @@ sqlite3* openSource(const QString& source, HandleGuard& guard) {
 void checkTarget(const QString& target) {
     const QString folder = QFileInfo(target).absolutePath();
     if (!folderExists(folder))
-        throw RunError(err::PathNotFound, standardDescription(err::PathNotFound) + QStringLiteral(": ") + folder);
+        throw RunError(err::PathNotFound,
+                       standardDescription(err::PathNotFound) + QStringLiteral(": ") + folder);
     if (isDatabaseOpen(target))
         throw RunError(err::PermissionDenied,
                        QStringLiteral("Die Datei ist geöffnet und kann nicht ersetzt werden: ") + target);
@@ -158,7 +160,8 @@ void createFolder(const QString& path) {
     if (ec)
         throwFileError(ec, path, err::PathNotFound);
     if (!folderExists(path))
-        throw RunError(err::PathFileAccess, standardDescription(err::PathFileAccess) + QStringLiteral(": ") + path);
+        throw RunError(err::PathFileAccess,
+                       standardDescription(err::PathFileAccess) + QStringLiteral(": ") + path);
 }
 
 void deleteFile(const QString& path) {
@@ -167,7 +170,8 @@ void deleteFile(const QString& path) {
     if (!fs::exists(fs::symlink_status(p, ec)))
         return;
     if (fs::is_directory(p, ec))
-        throw RunError(err::PathFileAccess, standardDescription(err::PathFileAccess) + QStringLiteral(": ") + path);
+        throw RunError(err::PathFileAccess,
+                       standardDescription(err::PathFileAccess) + QStringLiteral(": ") + path);
     fs::remove(p, ec);
     if (ec)
         throwFileError(ec, path, err::FileNotFound);

@@ -28,7 +28,8 @@ QString withRowid(const QString& sql) {
     const auto match = plainSelect.match(sql);
     if (!match.hasMatch())
         return {};
-    return QStringLiteral("SELECT rowid AS ") + kRowidAlias + QStringLiteral(", ") + sql.mid(match.capturedEnd());
+    return QStringLiteral("SELECT rowid AS ") + kRowidAlias + QStringLiteral(", ") +
+           sql.mid(match.capturedEnd());
 }
 
 bool onlyBlanksAfter(const char* tail) {
@@ -52,7 +53,8 @@ sqlite3_stmt* prepare(sqlite3* db, const QString& sql, bool throwOnError) {
         sqlite3_finalize(stmt);
         if (throwOnError)
             throw RunError(err::SqlError,
-                           QStringLiteral("Ein Recordset braucht genau eine SELECT-Anweisung (") + sql + u')');
+                           QStringLiteral("Ein Recordset braucht genau eine SELECT-Anweisung (") + sql +
+                               u')');
         return nullptr;
     }
     return stmt;
@@ -92,7 +94,9 @@ struct Recordset::Impl {
     void describe(sqlite3_stmt* stmt, int first);
     void load(sqlite3_stmt* stmt, int first);
     int fieldIndex(const QString& column) const;
-    const Variant& cell(int row, int field) const { return values[size_t(row) * fields.size() + size_t(field)]; }
+    const Variant& cell(int row, int field) const {
+        return values[size_t(row) * fields.size() + size_t(field)];
+    }
     void storeRow(int row, sqlite3_stmt* stmt);
     void flush(bool dropEmptyAdd);
     void writeRow();
@@ -121,8 +125,8 @@ void Recordset::Impl::describe(sqlite3_stmt* stmt, int first) {
             schema == fromUtf8(sqlite3_column_database_name(stmt, i))) {
             f.origin = fromUtf8(origin);
             int notNull = 0;
-            sqlite3_table_column_metadata(db, sqlite3_column_database_name(stmt, i), tableName, origin, nullptr,
-                                          nullptr, &notNull, nullptr, nullptr);
+            sqlite3_table_column_metadata(db, sqlite3_column_database_name(stmt, i), tableName, origin,
+                                          nullptr, nullptr, &notNull, nullptr, nullptr);
             f.notNull = notNull != 0;
         }
         fields.push_back(f);
@@ -144,13 +148,18 @@ void Recordset::Impl::load(sqlite3_stmt* stmt, int first) {
 }
 
 int Recordset::Impl::fieldIndex(const QString& column) const {
+    // Callers name columns as the statement does; the exact spelling is the quick way.
+    for (size_t i = 0; i < fields.size(); ++i)
+        if (fields[i].name == column)
+            return int(i);
     QString name = column.trimmed();
     if (name.startsWith(u'[') && name.endsWith(u']'))
         name = name.mid(1, name.size() - 2);
     for (size_t i = 0; i < fields.size(); ++i)
         if (fields[i].name.compare(name, Qt::CaseInsensitive) == 0)
             return int(i);
-    throw RunError(err::ItemNotFound, standardDescription(err::ItemNotFound) + QStringLiteral(" (") + column + u')');
+    throw RunError(err::ItemNotFound,
+                   standardDescription(err::ItemNotFound) + QStringLiteral(" (") + column + u')');
 }
 
 // Stores the row that an INSERT/UPDATE ... RETURNING rowid, <origin columns> gave back.
@@ -172,7 +181,8 @@ void Recordset::Impl::clearPending() {
 void Recordset::Impl::flush(bool dropEmptyAdd) {
     if (mode == Mode::None)
         return;
-    const bool anyPending = std::any_of(pending.begin(), pending.end(), [](const auto& p) { return p.has_value(); });
+    const bool anyPending =
+        std::any_of(pending.begin(), pending.end(), [](const auto& p) { return p.has_value(); });
     if (!anyPending && (mode == Mode::Edit || dropEmptyAdd)) {
         clearPending();
         return;

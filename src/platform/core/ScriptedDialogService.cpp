@@ -5,8 +5,7 @@ namespace talur {
 namespace {
 
 // The front of the queue, or fallback when it is empty.
-template <typename T>
-T take(std::deque<T>& queue, T fallback) {
+template <typename T> T take(std::deque<T>& queue, T fallback) {
     if (queue.empty())
         return fallback;
     T value = std::move(queue.front());
@@ -59,8 +58,8 @@ std::optional<QString> ScriptedDialogService::input(const QString& prompt, const
 }
 
 std::optional<ColorRef> ScriptedDialogService::chooseColor(ColorRef initial) {
-    m_transcript.append({QStringLiteral("color"), QString(), QString::number(initial), MsgIcon::None,
-                         MsgButtons::OkCancel});
+    m_transcript.append(
+        {QStringLiteral("color"), QString(), QString::number(initial), MsgIcon::None, MsgButtons::OkCancel});
     return take(m_colors, std::optional<ColorRef>());
 }
 
@@ -70,7 +69,8 @@ std::optional<QString> ScriptedDialogService::chooseFolder(const QString& title,
 }
 
 bool ScriptedDialogService::choosePrinter() {
-    m_transcript.append({QStringLiteral("printer"), QString(), QString(), MsgIcon::None, MsgButtons::OkCancel});
+    m_transcript.append(
+        {QStringLiteral("printer"), QString(), QString(), MsgIcon::None, MsgButtons::OkCancel});
     return take(m_printers, false);
 }
 

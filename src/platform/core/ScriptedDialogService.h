@@ -32,7 +32,8 @@ public:
     void clearTranscript() { m_transcript.clear(); }
 
     MsgAnswer message(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title) override;
-    std::optional<QString> input(const QString& prompt, const QString& title, const QString& defaultText) override;
+    std::optional<QString> input(const QString& prompt, const QString& title,
+                                 const QString& defaultText) override;
     std::optional<ColorRef> chooseColor(ColorRef initial) override;
     std::optional<QString> chooseFolder(const QString& title, const QString& start) override;
     bool choosePrinter() override;

@@ -17,7 +17,7 @@ struct LocaleInfo {
     QString language; // ISO 639, e.g. "de"
     QString decimalSeparator;
 };
-LocaleInfo systemLocale();               // QLocale() unless overridden; language "C" for the C locale
+LocaleInfo systemLocale();                // QLocale() unless overridden; language "C" for the C locale
 void overrideLocale(const QString& name); // tests: "de_DE", "en_US", "fr_FR"; empty restores
 // 1 English, 3 German (anything else).
 int languageCode(const QString& isoLanguage);

@@ -38,8 +38,9 @@ int64_t roundToInteger(double value, double low, double high) {
 const qint64 kDayZero = QDate(1899, 12, 30).toJulianDay();
 
 std::optional<double> parseDateText(const QString& text) {
-    static const char* const dateTimeFormats[] = {"dd.MM.yyyy HH:mm:ss", "dd.MM.yyyy HH:mm", "yyyy-MM-dd HH:mm:ss",
-                                                  "yyyy-MM-ddTHH:mm:ss", "yyyy-MM-dd HH:mm"};
+    static const char* const dateTimeFormats[] = {"dd.MM.yyyy HH:mm:ss", "dd.MM.yyyy HH:mm",
+                                                  "yyyy-MM-dd HH:mm:ss", "yyyy-MM-ddTHH:mm:ss",
+                                                  "yyyy-MM-dd HH:mm"};
     static const char* const dateFormats[] = {"dd.MM.yyyy", "d.M.yyyy", "yyyy-MM-dd"};
     static const char* const timeFormats[] = {"HH:mm:ss", "HH:mm"};
     const QString t = text.trimmed();
@@ -103,22 +104,30 @@ bool Variant::isNumeric() const {
     case Type::Integer:
     case Type::Long:
     case Type::Single:
-    case Type::Double: return true;
-    default: return false;
+    case Type::Double:
+        return true;
+    default:
+        return false;
     }
 }
 
 bool Variant::toBool() const {
     switch (m_type) {
-    case Type::Empty: return false;
-    case Type::Null: throwNull();
-    case Type::Boolean: return m_bool;
+    case Type::Empty:
+        return false;
+    case Type::Null:
+        throwNull();
+    case Type::Boolean:
+        return m_bool;
     case Type::Integer:
-    case Type::Long: return m_long != 0;
+    case Type::Long:
+        return m_long != 0;
     case Type::Single:
     case Type::Double:
-    case Type::Date: return m_double != 0.0;
-    case Type::String: break;
+    case Type::Date:
+        return m_double != 0.0;
+    case Type::String:
+        break;
     }
     const QString t = m_text.trimmed();
     if (t.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0 ||
@@ -135,15 +144,21 @@ bool Variant::toBool() const {
 
 double Variant::toDouble() const {
     switch (m_type) {
-    case Type::Empty: return 0.0;
-    case Type::Null: throwNull();
-    case Type::Boolean: return m_bool ? -1.0 : 0.0;
+    case Type::Empty:
+        return 0.0;
+    case Type::Null:
+        throwNull();
+    case Type::Boolean:
+        return m_bool ? -1.0 : 0.0;
     case Type::Integer:
-    case Type::Long: return double(m_long);
+    case Type::Long:
+        return double(m_long);
     case Type::Single:
     case Type::Double:
-    case Type::Date: return m_double;
-    case Type::String: break;
+    case Type::Date:
+        return m_double;
+    case Type::String:
+        break;
     }
     const auto number = parseNumber(m_text);
     if (!number)
@@ -185,15 +200,23 @@ DateTime Variant::toDate() const {
 
 QString Variant::toText() const {
     switch (m_type) {
-    case Type::Empty: return {};
-    case Type::Null: throwNull();
-    case Type::Boolean: return m_bool ? QStringLiteral("True") : QStringLiteral("False");
+    case Type::Empty:
+        return {};
+    case Type::Null:
+        throwNull();
+    case Type::Boolean:
+        return m_bool ? QStringLiteral("True") : QStringLiteral("False");
     case Type::Integer:
-    case Type::Long: return QString::number(m_long);
-    case Type::Single: return formatGeneralSingle(float(m_double));
-    case Type::Double: return formatGeneral(m_double);
-    case Type::Date: return dateText(m_double);
-    case Type::String: return m_text;
+    case Type::Long:
+        return QString::number(m_long);
+    case Type::Single:
+        return formatGeneralSingle(float(m_double));
+    case Type::Double:
+        return formatGeneral(m_double);
+    case Type::Date:
+        return dateText(m_double);
+    case Type::String:
+        return m_text;
     }
     return {};
 }
@@ -203,14 +226,19 @@ bool operator==(const Variant& a, const Variant& b) {
         return false;
     switch (a.m_type) {
     case Variant::Type::Empty:
-    case Variant::Type::Null: return true;
-    case Variant::Type::Boolean: return a.m_bool == b.m_bool;
+    case Variant::Type::Null:
+        return true;
+    case Variant::Type::Boolean:
+        return a.m_bool == b.m_bool;
     case Variant::Type::Integer:
-    case Variant::Type::Long: return a.m_long == b.m_long;
+    case Variant::Type::Long:
+        return a.m_long == b.m_long;
     case Variant::Type::Single:
     case Variant::Type::Double:
-    case Variant::Type::Date: return a.m_double == b.m_double;
-    case Variant::Type::String: return a.m_text == b.m_text;
+    case Variant::Type::Date:
+        return a.m_double == b.m_double;
+    case Variant::Type::String:
+        return a.m_text == b.m_text;
     }
     return false;
 }

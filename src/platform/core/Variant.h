@@ -34,13 +34,15 @@ public:
     bool isNumeric() const; // Boolean, integers, floats
 
     // Conversions: empty gives 0, false, "" or the zero date. NULL throws RunError 94 ("Unzulässige
-    // Verwendung von Null"); a failing conversion 13 ("Typen unverträglich"); out-of-range values 6 ("Überlauf").
-    // Text to number follows parseNumber() with the decimal separator of regionalSettings(): "1,5" is 1.5 with
+    // Verwendung von Null"); a failing conversion 13 ("Typen unverträglich"); out-of-range values 6
+    // ("Überlauf"). Text to number follows parseNumber() with the decimal separator of regionalSettings():
+    // "1,5" is 1.5 with
     // ',' but "1.5" is a type mismatch there, where the classic runtime would have read 15.
     // Booleans become -1/0 as numbers; numbers and dates are true when non-zero; the texts "True"/"Wahr" and
     // "False"/"Falsch" (any letter case) and numeric texts convert to Boolean.
     // Integer conversions round half to even (2.5 -> 2, 3.5 -> 4) as the classic CInt/CLng do.
-    // Dates from text: "dd.MM.yyyy[ HH:mm[:ss]]", ISO "yyyy-MM-dd[ HH:mm[:ss]]", "HH:mm[:ss]" or a day number.
+    // Dates from text: "dd.MM.yyyy[ HH:mm[:ss]]", ISO "yyyy-MM-dd[ HH:mm[:ss]]", "HH:mm[:ss]" or a day
+    // number.
     bool toBool() const;
     int16_t toInt16() const;
     int32_t toInt32() const;
@@ -56,8 +58,10 @@ public:
 
 private:
     Type m_type = Type::Empty;
-    bool m_bool = false;
-    int32_t m_long = 0;
+    union { // Boolean or Integer/Long: a snapshot holds many values, so keep them small
+        bool m_bool;
+        int32_t m_long = 0;
+    };
     double m_double = 0.0;
     QString m_text;
 };

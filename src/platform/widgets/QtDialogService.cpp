@@ -32,54 +32,80 @@ ColorRef toColorRef(const QColor& color) {
 
 QMessageBox::Icon toQtIcon(MsgIcon icon) {
     switch (icon) {
-    case MsgIcon::None: return QMessageBox::NoIcon;
-    case MsgIcon::Critical: return QMessageBox::Critical;
-    case MsgIcon::Question: return QMessageBox::Question;
-    case MsgIcon::Exclamation: return QMessageBox::Warning;
-    case MsgIcon::Information: return QMessageBox::Information;
+    case MsgIcon::None:
+        return QMessageBox::NoIcon;
+    case MsgIcon::Critical:
+        return QMessageBox::Critical;
+    case MsgIcon::Question:
+        return QMessageBox::Question;
+    case MsgIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MsgIcon::Information:
+        return QMessageBox::Information;
     }
     return QMessageBox::NoIcon;
 }
 
 QMessageBox::StandardButtons toQtButtons(MsgButtons buttons) {
     switch (buttons) {
-    case MsgButtons::Ok: return QMessageBox::Ok;
-    case MsgButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
-    case MsgButtons::AbortRetryIgnore: return QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore;
-    case MsgButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-    case MsgButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
-    case MsgButtons::RetryCancel: return QMessageBox::Retry | QMessageBox::Cancel;
+    case MsgButtons::Ok:
+        return QMessageBox::Ok;
+    case MsgButtons::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case MsgButtons::AbortRetryIgnore:
+        return QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore;
+    case MsgButtons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case MsgButtons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case MsgButtons::RetryCancel:
+        return QMessageBox::Retry | QMessageBox::Cancel;
     }
     return QMessageBox::Ok;
 }
 
 QMessageBox::StandardButton defaultQtButton(MsgButtons buttons) {
     switch (firstButtonOf(buttons)) {
-    case MsgAnswer::Yes: return QMessageBox::Yes;
-    case MsgAnswer::Abort: return QMessageBox::Abort;
-    case MsgAnswer::Retry: return QMessageBox::Retry;
-    default: return QMessageBox::Ok;
+    case MsgAnswer::Yes:
+        return QMessageBox::Yes;
+    case MsgAnswer::Abort:
+        return QMessageBox::Abort;
+    case MsgAnswer::Retry:
+        return QMessageBox::Retry;
+    default:
+        return QMessageBox::Ok;
     }
 }
 
 QMessageBox::StandardButton escapeQtButton(MsgButtons buttons) {
     switch (buttons) {
-    case MsgButtons::Ok: return QMessageBox::Ok;
-    case MsgButtons::YesNo: return QMessageBox::No;
-    case MsgButtons::AbortRetryIgnore: return QMessageBox::Abort;
-    default: return QMessageBox::Cancel;
+    case MsgButtons::Ok:
+        return QMessageBox::Ok;
+    case MsgButtons::YesNo:
+        return QMessageBox::No;
+    case MsgButtons::AbortRetryIgnore:
+        return QMessageBox::Abort;
+    default:
+        return QMessageBox::Cancel;
     }
 }
 
 MsgAnswer fromQtButton(int button) {
     switch (button) {
-    case QMessageBox::Cancel: return MsgAnswer::Cancel;
-    case QMessageBox::Abort: return MsgAnswer::Abort;
-    case QMessageBox::Retry: return MsgAnswer::Retry;
-    case QMessageBox::Ignore: return MsgAnswer::Ignore;
-    case QMessageBox::Yes: return MsgAnswer::Yes;
-    case QMessageBox::No: return MsgAnswer::No;
-    default: return MsgAnswer::Ok;
+    case QMessageBox::Cancel:
+        return MsgAnswer::Cancel;
+    case QMessageBox::Abort:
+        return MsgAnswer::Abort;
+    case QMessageBox::Retry:
+        return MsgAnswer::Retry;
+    case QMessageBox::Ignore:
+        return MsgAnswer::Ignore;
+    case QMessageBox::Yes:
+        return MsgAnswer::Yes;
+    case QMessageBox::No:
+        return MsgAnswer::No;
+    default:
+        return MsgAnswer::Ok;
     }
 }
 
@@ -90,7 +116,8 @@ QtDialogService::QtDialogService() : m_printer(std::make_unique<QPrinter>(QPrint
 
 QtDialogService::~QtDialogService() = default;
 
-MsgAnswer QtDialogService::message(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title) {
+MsgAnswer QtDialogService::message(const QString& text, MsgButtons buttons, MsgIcon icon,
+                                   const QString& title) {
     QMessageBox box(toQtIcon(icon), title, text, toQtButtons(buttons), dialogParent());
     box.setDefaultButton(defaultQtButton(buttons));
     box.setEscapeButton(escapeQtButton(buttons));
@@ -100,7 +127,8 @@ MsgAnswer QtDialogService::message(const QString& text, MsgButtons buttons, MsgI
 std::optional<QString> QtDialogService::input(const QString& prompt, const QString& title,
                                               const QString& defaultText) {
     bool ok = false;
-    const QString text = QInputDialog::getText(dialogParent(), title, prompt, QLineEdit::Normal, defaultText, &ok);
+    const QString text =
+        QInputDialog::getText(dialogParent(), title, prompt, QLineEdit::Normal, defaultText, &ok);
     if (!ok)
         return std::nullopt;
     return text;

@@ -16,7 +16,8 @@ public:
     ~QtDialogService() override;
 
     MsgAnswer message(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title) override;
-    std::optional<QString> input(const QString& prompt, const QString& title, const QString& defaultText) override;
+    std::optional<QString> input(const QString& prompt, const QString& title,
+                                 const QString& defaultText) override;
     std::optional<ColorRef> chooseColor(ColorRef initial) override;
     std::optional<QString> chooseFolder(const QString& title, const QString& start) override;
     // Shows the print dialog on printer(); the choices stay there for the caller to print with.

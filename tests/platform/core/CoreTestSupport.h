@@ -11,8 +11,8 @@
 namespace talur {
 
 inline void PrintTo(const Variant& v, std::ostream* os) {
-    static const char* const names[] = {"Empty", "Null", "Boolean", "Integer", "Long",
-                                        "Single", "Double", "Date", "String"};
+    static const char* const names[] = {"Empty",  "Null",   "Boolean", "Integer", "Long",
+                                        "Single", "Double", "Date",    "String"};
     *os << names[int(v.type())];
     if (!v.isEmpty() && !v.isNull())
         *os << "(" << v.toText().toStdString() << ")";
@@ -27,8 +27,7 @@ inline void PrintTo(const QString& s, std::ostream* os) {
 namespace talur::test {
 
 // The RunError number a call throws, or 0 when it throws none.
-template <typename F>
-int errorNumberOf(F&& call) {
+template <typename F> int errorNumberOf(F&& call) {
     try {
         call();
     } catch (const RunError& e) {
@@ -49,7 +48,8 @@ protected:
             "CREATE TABLE E3 (ID INTEGER, I1 SMALLINT, SIV REAL);"
             "CREATE TABLE T (ID INTEGER, N SMALLINT, B BOOLEAN, S REAL, D DOUBLE, X TEXT, DT DATETIME,"
             " NN TEXT NOT NULL DEFAULT '');"
-            "INSERT INTO E1 VALUES (1,'B1','erster',1),(2,'A2',NULL,0),(3,'C3','dritter',1),(0,'M','Muster',0);"
+            "INSERT INTO E1 VALUES "
+            "(1,'B1','erster',1),(2,'A2',NULL,0),(3,'C3','dritter',1),(0,'M','Muster',0);"
             "INSERT INTO E3 VALUES (7,2,0.2),(7,1,0.1),(7,3,0.4),(8,1,1.0);"));
         regionalSettings().decimalSeparator = QLatin1Char(',');
     }

@@ -82,7 +82,8 @@ TEST_F(DatabaseTest, WritesAreSeenByLaterStatements) {
         EXPECT_EQ(column(QStringLiteral("SELECT [KEN] FROM [E1] WHERE [ID]=4"), QStringLiteral("KEN")),
                   QStringList{QStringLiteral("D4")});
         rs.deleteCurrent();
-        EXPECT_TRUE(column(QStringLiteral("SELECT [KEN] FROM [E1] WHERE [ID]=4"), QStringLiteral("KEN")).isEmpty());
+        EXPECT_TRUE(
+            column(QStringLiteral("SELECT [KEN] FROM [E1] WHERE [ID]=4"), QStringLiteral("KEN")).isEmpty());
         rs.close(); // nothing pending: closing changes nothing
     }
     // And survive the connection: another connection on the file reads them.
@@ -137,8 +138,9 @@ TEST_F(DatabaseTest, ColumnWriterPatternReplacesRows) {
     }
     EXPECT_EQ(rs.recordCount(), 2);
     rs.close();
-    EXPECT_EQ(column(QStringLiteral("SELECT [SIV] FROM [E3] WHERE [ID]=7 ORDER BY [I1]"), QStringLiteral("SIV")),
-              (QStringList{QStringLiteral("0,5"), QStringLiteral("0,6")}));
+    EXPECT_EQ(
+        column(QStringLiteral("SELECT [SIV] FROM [E3] WHERE [ID]=7 ORDER BY [I1]"), QStringLiteral("SIV")),
+        (QStringList{QStringLiteral("0,5"), QStringLiteral("0,6")}));
 
     // Growing: three values where there are two rows appends the third with its keys.
     rs.open(QStringLiteral("SELECT [SIV],[ID],[I1] FROM [E3] WHERE [ID] = 7 ORDER BY [I1]"), cnn);
@@ -154,8 +156,9 @@ TEST_F(DatabaseTest, ColumnWriterPatternReplacesRows) {
     }
     EXPECT_TRUE(rs.eof());
     EXPECT_EQ(rs.recordCount(), 3);
-    EXPECT_EQ(column(QStringLiteral("SELECT [I1] FROM [E3] WHERE [ID]=7 ORDER BY [I1]"), QStringLiteral("I1")),
-              (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}));
+    EXPECT_EQ(
+        column(QStringLiteral("SELECT [I1] FROM [E3] WHERE [ID]=7 ORDER BY [I1]"), QStringLiteral("I1")),
+        (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}));
 }
 
 TEST_F(DatabaseTest, DeletingEveryRowFromTheMiddle) {
@@ -195,8 +198,9 @@ TEST_F(DatabaseTest, BooleanAndNullColumns) {
     rs.setValue(QStringLiteral("AKT"), int16_t(-1));
     rs.update();
     EXPECT_EQ(rs.value(QStringLiteral("AKT")), Variant(true));
-    EXPECT_EQ(column(QStringLiteral("SELECT [ID] FROM [E1] WHERE [AKT]=true ORDER BY [ID]"), QStringLiteral("ID")),
-              (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}));
+    EXPECT_EQ(
+        column(QStringLiteral("SELECT [ID] FROM [E1] WHERE [AKT]=true ORDER BY [ID]"), QStringLiteral("ID")),
+        (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}));
 }
 
 TEST_F(DatabaseTest, FieldsByNameAndPosition) {
@@ -230,8 +234,9 @@ TEST_F(DatabaseTest, ApostropheThroughSqlLiteral) {
         rs.setValue(QStringLiteral("KEN"), ken);
         rs.update();
     }
-    EXPECT_EQ(column(QStringLiteral("SELECT [ID] FROM [E1] WHERE [KEN]=") + sqlLiteral(ken), QStringLiteral("ID")),
-              QStringList{QStringLiteral("6")});
+    EXPECT_EQ(
+        column(QStringLiteral("SELECT [ID] FROM [E1] WHERE [KEN]=") + sqlLiteral(ken), QStringLiteral("ID")),
+        QStringList{QStringLiteral("6")});
     // A quote cannot end the literal early and smuggle in a condition.
     EXPECT_TRUE(column(QStringLiteral("SELECT [ID] FROM [E1] WHERE [KEN]=") + sqlLiteral("x' OR '1'='1"),
                        QStringLiteral("ID"))
@@ -250,10 +255,8 @@ TEST_F(DatabaseTest, ErrorsOfClosedObjectsAndBadStatements) {
         const char* sql;
         int number;
     } bad[] = {
-        {"SELECT * FROM [E9]", err::SqlError},
-        {"SELECT [NIX] FROM [E1]", err::SqlError},
-        {"SELEKT * FROM E1", err::SqlError},
-        {"SELECT * FROM E1; DELETE FROM E1", err::SqlError},
+        {"SELECT * FROM [E9]", err::SqlError}, {"SELECT [NIX] FROM [E1]", err::SqlError},
+        {"SELEKT * FROM E1", err::SqlError},   {"SELECT * FROM E1; DELETE FROM E1", err::SqlError},
         {"DELETE FROM E1", err::SqlError},
     };
     for (const auto& b : bad) {
@@ -289,7 +292,8 @@ TEST_F(DatabaseTest, ErrorsOfClosedObjectsAndBadStatements) {
 // Statements over more than one table, DISTINCT or expressions are read, never written.
 TEST_F(DatabaseTest, ReadOnlyRecordsets) {
     Recordset rs;
-    rs.open(QStringLiteral("SELECT E1.KEN, E3.SIV FROM E1 JOIN E3 ON E1.ID = 1 AND E3.ID = 7 ORDER BY E3.I1"), cnn);
+    rs.open(QStringLiteral("SELECT E1.KEN, E3.SIV FROM E1 JOIN E3 ON E1.ID = 1 AND E3.ID = 7 ORDER BY E3.I1"),
+            cnn);
     EXPECT_EQ(rs.recordCount(), 3);
     EXPECT_EQ(rs.value(QStringLiteral("SIV")), Variant(0.1f));
     EXPECT_EQ(errorNumberOf([&] { rs.setValue(0, "x"); }), err::NotSupported);
@@ -322,7 +326,8 @@ TEST(ConnectionOpen, RefusesMissingAndForeignFiles) {
     const QString text = folder.file(QStringLiteral("text.db"));
     QFile file(text);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray("Dies ist keine Datenbank, sondern ein Text mit mehr als hundert Zeichen. ").repeated(20));
+    file.write(
+        QByteArray("Dies ist keine Datenbank, sondern ein Text mit mehr als hundert Zeichen. ").repeated(20));
     file.close();
     try {
         cnn.open(text);

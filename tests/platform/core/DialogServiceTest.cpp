@@ -14,9 +14,12 @@ TEST(ScriptedDialogs, AnswersFromTheQueueThenDefaults) {
         MsgButtons buttons;
         MsgAnswer first;
     } defaults[] = {
-        {MsgButtons::Ok, MsgAnswer::Ok},        {MsgButtons::OkCancel, MsgAnswer::Ok},
-        {MsgButtons::YesNo, MsgAnswer::Yes},    {MsgButtons::YesNoCancel, MsgAnswer::Yes},
-        {MsgButtons::AbortRetryIgnore, MsgAnswer::Abort}, {MsgButtons::RetryCancel, MsgAnswer::Retry},
+        {MsgButtons::Ok, MsgAnswer::Ok},
+        {MsgButtons::OkCancel, MsgAnswer::Ok},
+        {MsgButtons::YesNo, MsgAnswer::Yes},
+        {MsgButtons::YesNoCancel, MsgAnswer::Yes},
+        {MsgButtons::AbortRetryIgnore, MsgAnswer::Abort},
+        {MsgButtons::RetryCancel, MsgAnswer::Retry},
     };
     for (const auto& d : defaults)
         EXPECT_EQ(dialogs().message("c", d.buttons, MsgIcon::None, "T3"), d.first);

@@ -1,5 +1,5 @@
-#include "CoreTestSupport.h"
 #include "platform/core/ErrorRunner.h"
+#include "CoreTestSupport.h"
 #include "platform/core/ScriptedDialogService.h"
 
 #include <stdexcept>

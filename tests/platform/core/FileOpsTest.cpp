@@ -1,5 +1,5 @@
-#include "CoreTestSupport.h"
 #include "platform/core/FileOps.h"
+#include "CoreTestSupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -89,7 +89,8 @@ TEST_F(FileOpsTest, FailedCopiesLeaveTheTargetAsItWas) {
 TEST_F(FileOpsTest, UnwritableFolderIsRefused) {
     const QString dir = files::parentFolder(target);
     QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner);
-    const bool permissionsIgnored = QFile(folder.file(QStringLiteral("ziel/probe"))).open(QIODevice::WriteOnly);
+    const bool permissionsIgnored =
+        QFile(folder.file(QStringLiteral("ziel/probe"))).open(QIODevice::WriteOnly);
     if (!permissionsIgnored) {
         EXPECT_EQ(errorNumberOf([&] { files::copyDatabase(path, target); }), err::PermissionDenied);
         EXPECT_EQ(errorNumberOf([&] { files::compactDatabase(path, target); }), err::PermissionDenied);

@@ -101,9 +101,10 @@ TEST_F(RecordsetTypes, WrittenValuesComeBackAsTheColumnType) {
 
 // Every variant type goes into a column of its own type and comes back equal.
 TEST_F(RecordsetTypes, RoundTripOfEveryType) {
-    const Variant values[] = {Variant(int32_t(-2000000000)), Variant(int16_t(-32768)), Variant(true),
-                              Variant(1.0f / 3.0f),          Variant(1.0 / 3.0),       Variant("O'Neil \"x\""),
-                              Variant(DateTime{-1.5})};
+    const Variant values[] = {
+        Variant(int32_t(-2000000000)), Variant(int16_t(-32768)), Variant(true),
+        Variant(1.0f / 3.0f),          Variant(1.0 / 3.0),       Variant("O'Neil \"x\""),
+        Variant(DateTime{-1.5})};
     const char* columns[] = {"ID", "N", "B", "S", "D", "X", "DT"};
     {
         Recordset rs;
@@ -159,7 +160,8 @@ TEST_F(RecordsetTypes, DecimalSeparatorFollowsRegionalSettings) {
 
 // A table whose key is the row id: changing the key moves the row id, and the row is still found.
 TEST_F(RecordsetTypes, KeyThatIsTheRowId) {
-    cnn.execute(QStringLiteral("CREATE TABLE K (ID INTEGER PRIMARY KEY, V TEXT); INSERT INTO K VALUES (5,'a')"));
+    cnn.execute(
+        QStringLiteral("CREATE TABLE K (ID INTEGER PRIMARY KEY, V TEXT); INSERT INTO K VALUES (5,'a')"));
     Recordset rs;
     rs.open(QStringLiteral("SELECT [ID],[V] FROM [K]"), cnn);
     rs.setValue(QStringLiteral("ID"), int32_t(50));

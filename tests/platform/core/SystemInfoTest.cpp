@@ -1,5 +1,5 @@
-#include "CoreTestSupport.h"
 #include "platform/core/SystemInfo.h"
+#include "CoreTestSupport.h"
 
 #include <QFile>
 #include <QSettings>
@@ -38,11 +38,8 @@ TEST(SystemInfo, LocaleAndLanguageCode) {
         const char* separator;
         int code;
     } cases[] = {
-        {"de_DE", "de", ",", 3},
-        {"de_CH", "de", ".", 3},
-        {"en_US", "en", ".", 1},
-        {"en_GB", "en", ".", 1},
-        {"fr_FR", "fr", ",", 3},
+        {"de_DE", "de", ",", 3}, {"de_CH", "de", ".", 3}, {"en_US", "en", ".", 1},
+        {"en_GB", "en", ".", 1}, {"fr_FR", "fr", ",", 3},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.locale);

@@ -16,8 +16,7 @@ namespace talur::test {
 namespace {
 
 // Runs action on the first modal dialog of type T once it is shown.
-template <typename T>
-void whenShown(std::function<void(T*)> action) {
+template <typename T> void whenShown(std::function<void(T*)> action) {
     auto* timer = new QTimer;
     timer->setInterval(10);
     QObject::connect(timer, &QTimer::timeout, [timer, action] {
@@ -54,7 +53,8 @@ TEST(QtDialogs, MessageBoxPieces) {
          QMessageBox::Cancel},
         {MsgButtons::AbortRetryIgnore, QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore,
          QMessageBox::Abort, QMessageBox::Abort},
-        {MsgButtons::RetryCancel, QMessageBox::Retry | QMessageBox::Cancel, QMessageBox::Retry, QMessageBox::Cancel},
+        {MsgButtons::RetryCancel, QMessageBox::Retry | QMessageBox::Cancel, QMessageBox::Retry,
+         QMessageBox::Cancel},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(toQtButtons(c.buttons), c.qt);
@@ -81,8 +81,8 @@ TEST(QtDialogs, MessageBoxShowsTextTitleIconAndAnswers) {
         checked = true;
         box->button(QMessageBox::No)->click();
     });
-    EXPECT_EQ(service.message(QStringLiteral("Änderungen speichern?"), MsgButtons::YesNoCancel, MsgIcon::Question,
-                              QStringLiteral("Speichern")),
+    EXPECT_EQ(service.message(QStringLiteral("Änderungen speichern?"), MsgButtons::YesNoCancel,
+                              MsgIcon::Question, QStringLiteral("Speichern")),
               MsgAnswer::No);
     EXPECT_TRUE(checked);
 }
