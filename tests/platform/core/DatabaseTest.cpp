@@ -351,4 +351,29 @@ TEST(ConnectionOpen, RefusesMissingAndForeignFiles) {
     EXPECT_TRUE(again.isOpen());
 }
 
+// A file left in WAL mode by another program becomes one self-contained file again when opened.
+TEST(ConnectionOpen, SwitchesToRollbackJournal) {
+    TempFolder folder;
+    const QString db = folder.file(QStringLiteral("wal.db"));
+    {
+        Connection c;
+        c.create(db);
+        c.execute(QStringLiteral("PRAGMA journal_mode=WAL; CREATE TABLE T (V INTEGER); INSERT INTO T VALUES (1);"));
+    }
+    auto headerVersions = [&] {
+        QFile file(db);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray header = file.read(20);
+        return std::make_pair(int(header[18]), int(header[19]));
+    };
+    EXPECT_EQ(headerVersions(), std::make_pair(2, 2)); // WAL
+    Connection c;
+    c.open(db);
+    EXPECT_EQ(headerVersions(), std::make_pair(1, 1)); // rollback journal
+    EXPECT_FALSE(QFile::exists(db + QStringLiteral("-wal")));
+    Recordset rs;
+    rs.open(QStringLiteral("SELECT V FROM T"), c);
+    EXPECT_EQ(rs.value(0), Variant(int32_t(1)));
+}
+
 } // namespace talur::test
