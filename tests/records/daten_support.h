@@ -9,6 +9,11 @@
 #include <QStringList>
 #include <gtest/gtest.h>
 
+#include <ostream>
+
+// Readable failure output for texts.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
 namespace talur::test {
 
 // The statements of one section ("project", "archive", "presets") of the schema file.
