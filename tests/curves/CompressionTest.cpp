@@ -4,6 +4,7 @@
 #include "curves/CurveNumerics.h"
 
 #include <cmath>
+#include <ostream>
 #include <gtest/gtest.h>
 
 namespace talur {
@@ -64,6 +65,10 @@ TEST(KOMPRESSION, ConstantStiffnessGivesLinearNaturalStrain) {
 struct LawCase {
     float C1S, C1, C2S, C2, SIBK;
 };
+
+void PrintTo(const LawCase& c, std::ostream* os) {
+    *os << "c'1 " << c.C1S << ", c1 " << c.C1 << ", c'2 " << c.C2S << ", c2 " << c.C2 << ", sigma_b " << c.SIBK;
+}
 
 class StiffnessLaw : public ::testing::TestWithParam<LawCase> {};
 
