@@ -43,10 +43,12 @@ void clsGRAFIK::SKALEN(int16_t NR, const SkalenFeld& X, const SkalenFeld& Y) {
     }
     const SingleArray xs = X.missing() ? SingleArray{0.0f} : X.array();
     const SingleArray ys = Y.missing() ? SingleArray{0.0f} : Y.array();
-    if (!leseZeile())
-        return;
-
     ErrorRunner runner(kTitle, ErrorPrefix::GermanNoBlank);
+    // A settings value that cannot be read ends the routine, whatever the answer to the box.
+    bool read = false;
+    runner.step([&] { read = leseZeile(); });
+    if (!read)
+        return;
     G0Zeile& z = m_zeile;
     const bool divided = runner.run({
         [&] {
@@ -99,13 +101,18 @@ void clsGRAFIK::SKALEN(int16_t NR, const SkalenFeld& X, const SkalenFeld& Y) {
         z.YMIN = static_cast<float>(LG(z.YMIN));
         z.YMAX = static_cast<float>(LG(z.YMAX));
     }
-    if (!leseMassstab())
+    read = false;
+    runner.step([&] { read = leseMassstab(); });
+    if (!read)
         return;
     if (z.MX == 0 || z.MY == 0) {
         if (!runner.step([&] { MASSSTAB(); }))
             return;
-        schreibeWert(QStringLiteral("MX"), z.MX);
-        schreibeWert(QStringLiteral("MY"), z.MY);
+        if (!runner.step([&] {
+                schreibeWert(QStringLiteral("MX"), z.MX);
+                schreibeWert(QStringLiteral("MY"), z.MY);
+            }))
+            return;
     }
     if (!runner.step([&] { rollbalken(); }))
         return;
