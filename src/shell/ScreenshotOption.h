@@ -1,0 +1,14 @@
+#pragma once
+// Hidden command-line options for checking the program's look without a person at the screen:
+// --screenshot FILE saves the main window as a picture, --screenshot-info FILE the about box;
+// the program then ends as through Beenden.
+#include <QStringList>
+
+namespace talur {
+
+class frmMAIN;
+
+// Returns false when the arguments ask for no screenshot.
+bool scheduleScreenshots(frmMAIN& window, const QStringList& arguments);
+
+} // namespace talur
