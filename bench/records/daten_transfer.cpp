@@ -21,8 +21,9 @@ using namespace talur;
 namespace {
 
 QString projectSchema() {
-    QFile file(QFileInfo(QStringLiteral(__FILE__)).dir().absoluteFilePath(
-        QStringLiteral("../../src/records/schema/schema.sql")));
+    QFile file(QFileInfo(QStringLiteral(__FILE__))
+                   .dir()
+                   .absoluteFilePath(QStringLiteral("../../src/records/schema/schema.sql")));
     if (!file.open(QIODevice::ReadOnly))
         throw std::runtime_error("schema file not found");
     const QString text = QString::fromUtf8(file.readAll());
@@ -66,8 +67,9 @@ void BM_GridColumnWriteAndRead(benchmark::State& state) {
     GridControl back;
     back.setCols(2);
     for (auto _ : state) {
-        const bool ok = e3.DFTF(QStringLiteral("SIV"), grid, QStringLiteral("1"), {.SPI1 = QStringLiteral("I1")}) &&
-                        e3.DTFF(QStringLiteral("SIV"), back, QStringLiteral("1"), {.SPI1 = QStringLiteral("I1")});
+        const bool ok =
+            e3.DFTF(QStringLiteral("SIV"), grid, QStringLiteral("1"), {.SPI1 = QStringLiteral("I1")}) &&
+            e3.DTFF(QStringLiteral("SIV"), back, QStringLiteral("1"), {.SPI1 = QStringLiteral("I1")});
         if (!ok || back.text(1000, 1) != QStringLiteral("1000,25"))
             state.SkipWithError("grid transfer failed");
     }
@@ -99,8 +101,8 @@ void BM_StoreInputForm(benchmark::State& state) {
     QLineEdit kom(QStringLiteral("Ton, schluffig"));
     QLineEdit value(QStringLiteral("0,125"));
     QLineEdit subdivisions(QStringLiteral("100"));
-    const char* e2Columns[] = {"A1", "C1S", "C1", "A2", "C2S", "C2", "SIBK", "A", "B", "C", "AR",
-                               "CR", "SIBS", "EBS", "SIA", "SIMAX", "SI1", "SI2", "N", "SI0", "E0"};
+    const char* e2Columns[] = {"A1", "C1S",  "C1",  "A2",  "C2S",   "C2",  "SIBK", "A", "B",   "C", "AR",
+                               "CR", "SIBS", "EBS", "SIA", "SIMAX", "SI1", "SI2",  "N", "SI0", "E0"};
     GridControl grid;
     fillGrid(grid, 50);
     for (auto _ : state) {

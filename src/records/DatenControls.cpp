@@ -15,30 +15,42 @@ int controlIndex(const QObject& control) {
     return ok ? index : -1;
 }
 
-void setControlIndex(QObject& control, int index) { control.setProperty("index", index); }
+void setControlIndex(QObject& control, int index) {
+    control.setProperty("index", index);
+}
 
 int16_t checkBoxValue(const QCheckBox& box) {
     switch (box.checkState()) {
-    case Qt::Unchecked: return 0;
-    case Qt::Checked: return 1;
-    case Qt::PartiallyChecked: return 2;
+    case Qt::Unchecked:
+        return 0;
+    case Qt::Checked:
+        return 1;
+    case Qt::PartiallyChecked:
+        return 2;
     }
     return 0;
 }
 
 void setCheckBoxValue(QCheckBox& box, int16_t value) {
     switch (value) {
-    case 0: box.setCheckState(Qt::Unchecked); break;
-    case 1: box.setCheckState(Qt::Checked); break;
+    case 0:
+        box.setCheckState(Qt::Unchecked);
+        break;
+    case 1:
+        box.setCheckState(Qt::Checked);
+        break;
     case 2:
         box.setTristate(true);
         box.setCheckState(Qt::PartiallyChecked);
         break;
-    default: throw runError(err::InvalidPropertyValue);
+    default:
+        throw runError(err::InvalidPropertyValue);
     }
 }
 
-bool isDropDownList(const QComboBox& box) { return !box.isEditable(); }
+bool isDropDownList(const QComboBox& box) {
+    return !box.isEditable();
+}
 
 void setOptionValue(QRadioButton& button, bool value) {
     if (value || !button.isChecked()) {

@@ -8,7 +8,9 @@ namespace talur {
 
 namespace {
 
-QString bracket(const QString& name) { return QLatin1Char('[') + name + QLatin1Char(']'); }
+QString bracket(const QString& name) {
+    return QLatin1Char('[') + name + QLatin1Char(']');
+}
 
 // Statements must work whatever the caller's separator is, so numbers use the shortest '.' form.
 QString numberText(double value) {
@@ -43,14 +45,20 @@ void addCondition(QString& condition, const QString& andPrefix, const QString& t
 
 QString selectionLiteral(const Variant& value) {
     switch (value.type()) {
-    case Variant::Type::Empty: return QStringLiteral("''");
-    case Variant::Type::Null: return QStringLiteral("NULL");
-    case Variant::Type::Boolean: return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
+    case Variant::Type::Empty:
+        return QStringLiteral("''");
+    case Variant::Type::Null:
+        return QStringLiteral("NULL");
+    case Variant::Type::Boolean:
+        return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
     case Variant::Type::Integer:
-    case Variant::Type::Long: return QString::number(value.toInt32());
+    case Variant::Type::Long:
+        return QString::number(value.toInt32());
     case Variant::Type::Single:
-    case Variant::Type::Double: return numberText(value.toDouble());
-    case Variant::Type::Date: return numberText(value.toDate().days);
+    case Variant::Type::Double:
+        return numberText(value.toDouble());
+    case Variant::Type::Date:
+        return numberText(value.toDate().days);
     case Variant::Type::String: {
         const QString text = value.toText();
         return isQuotedLiteral(text) ? text : sqlLiteral(text);
@@ -77,8 +85,8 @@ QString selectStatement(const DatenKeys& keys, const QString& SPV, const Selecti
     const SelectionValue* values[4] = {&sel.SPI1W, &sel.SPI2W, &sel.SPI3W, &sel.SPI4W};
 
     QString columns = bracket(SPV);
-    for (const QString& name : {keys.ESPID, names[0], names[1], names[2], names[3], keys.ESPK[0], keys.ESPK[1],
-                                keys.ESPK[2]})
+    for (const QString& name :
+         {keys.ESPID, names[0], names[1], names[2], names[3], keys.ESPK[0], keys.ESPK[1], keys.ESPK[2]})
         if (!name.isEmpty())
             columns += QLatin1Char(',') + bracket(name);
 
@@ -91,10 +99,12 @@ QString selectStatement(const DatenKeys& keys, const QString& SPV, const Selecti
             addCondition(condition, QStringLiteral(" AND "),
                          bracket(names[k]) + QLatin1Char('=') + selectionLiteral(**values[k]));
     // Extra-key values are literals: an apostrophe in a value is part of the value.
-    static const QString andPrefix[3] = {QStringLiteral(" AND "), QStringLiteral(" AND "), QStringLiteral("  AND ")};
+    static const QString andPrefix[3] = {QStringLiteral(" AND "), QStringLiteral(" AND "),
+                                         QStringLiteral("  AND ")};
     for (int k = 0; k < 3; ++k)
         if (!keys.ESPK[k].isEmpty())
-            addCondition(condition, andPrefix[k], bracket(keys.ESPK[k]) + QStringLiteral(" =") + sqlLiteral(keys.ESPKW[k]));
+            addCondition(condition, andPrefix[k],
+                         bracket(keys.ESPK[k]) + QStringLiteral(" =") + sqlLiteral(keys.ESPKW[k]));
 
     QString order;
     if (!names[0].isEmpty()) {
@@ -103,7 +113,8 @@ QString selectStatement(const DatenKeys& keys, const QString& SPV, const Selecti
             if (!names[k].isEmpty())
                 order += QLatin1Char(',') + bracket(names[k]);
     }
-    return QStringLiteral("SELECT ") + columns + QStringLiteral(" FROM ") + bracket(keys.ETABELLE) + condition + order;
+    return QStringLiteral("SELECT ") + columns + QStringLiteral(" FROM ") + bracket(keys.ETABELLE) +
+           condition + order;
 }
 
 QString indexStatement(const DatenKeys& keys, const GridSelection& sel) {
@@ -119,19 +130,22 @@ QString indexStatement(const DatenKeys& keys, const GridSelection& sel) {
     for (int k = 0; k < last; ++k) {
         if (!values[k]->has_value())
             throw runError(err::TypeMismatch);
-        addCondition(condition, QStringLiteral(" AND "), bracket(names[k]) + QLatin1Char('=') + selectionLiteral(**values[k]));
+        addCondition(condition, QStringLiteral(" AND "),
+                     bracket(names[k]) + QLatin1Char('=') + selectionLiteral(**values[k]));
     }
     if (!keys.ESPK[0].isEmpty()) {
-        addCondition(condition, QStringLiteral(" AND "), bracket(keys.ESPK[0]) + QStringLiteral(" =") + sqlLiteral(keys.ESPKW[0]));
+        addCondition(condition, QStringLiteral(" AND "),
+                     bracket(keys.ESPK[0]) + QStringLiteral(" =") + sqlLiteral(keys.ESPKW[0]));
         for (int k = 1; k < 3; ++k)
             if (!keys.ESPK[k].isEmpty())
-                condition += QStringLiteral(" AND ") + bracket(keys.ESPK[k]) + QLatin1Char('=') + sqlLiteral(keys.ESPKW[k]);
+                condition += QStringLiteral(" AND ") + bracket(keys.ESPK[k]) + QLatin1Char('=') +
+                             sqlLiteral(keys.ESPKW[k]);
     }
     if (!keys.ESPID.isEmpty())
         addCondition(condition, QStringLiteral(" AND "),
                      bracket(keys.ESPID) + QStringLiteral(" = ") + QString::number(keys.ESPIDW));
-    return QStringLiteral("SELECT ") + bracket(column) + QStringLiteral(" FROM ") + keys.ETABELLE + condition +
-           QStringLiteral(" ORDER BY ") + bracket(column);
+    return QStringLiteral("SELECT ") + bracket(column) + QStringLiteral(" FROM ") + keys.ETABELLE +
+           condition + QStringLiteral(" ORDER BY ") + bracket(column);
 }
 
 } // namespace talur

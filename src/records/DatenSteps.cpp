@@ -27,7 +27,8 @@ bool DatenSteps::run(const std::function<void()>& body) {
     if (!error)
         return true;
     m_failed = true;
-    const MsgAnswer answer = dialogs().message(m_text(*error), MsgButtons::OkCancel, MsgIcon::Exclamation, m_title);
+    const MsgAnswer answer =
+        dialogs().message(m_text(*error), MsgButtons::OkCancel, MsgIcon::Exclamation, m_title);
     return answer != MsgAnswer::Cancel;
 }
 

@@ -17,7 +17,9 @@ const QString kTitle = QStringLiteral("Datenfehler");
 
 } // namespace
 
-clsDATEN::clsDATEN(RunContext& context) : m_context(context), m_cnn(&context.cnnX) { initialise(); }
+clsDATEN::clsDATEN(RunContext& context) : m_context(context), m_cnn(&context.cnnX) {
+    initialise();
+}
 
 clsDATEN::~clsDATEN() = default;
 
@@ -44,7 +46,8 @@ void clsDATEN::setEMDB(const QString& name, bool& BOMDB) {
     QString path;
     bool exists = false;
     if (!steps.run([&] {
-            path = files::join(files::join(m_context.PROJEKTSPFAD(), m_context.PROJEKT()), name + QStringLiteral(".db"));
+            path = files::join(files::join(m_context.PROJEKTSPFAD(), m_context.PROJEKT()),
+                               name + QStringLiteral(".db"));
             exists = files::fileExists(path);
         }))
         return;
@@ -147,15 +150,17 @@ QString valueText(const Variant& value) {
 } // namespace
 
 void clsDATEN::showWriteFailure(const QString& SPV, const Variant& value) const {
-    dialogs().message(QStringLiteral("Wert ") + valueText(value) + QStringLiteral(" kann nicht in die Spalte ") + SPV +
-                          QStringLiteral(" der Tabelle ") + m_keys.ETABELLE + QStringLiteral(" gespeichert werden!"),
-                      MsgButtons::Ok, MsgIcon::Exclamation, kTitle);
+    dialogs().message(
+        QStringLiteral("Wert ") + valueText(value) + QStringLiteral(" kann nicht in die Spalte ") + SPV +
+            QStringLiteral(" der Tabelle ") + m_keys.ETABELLE + QStringLiteral(" gespeichert werden!"),
+        MsgButtons::Ok, MsgIcon::Exclamation, kTitle);
 }
 
 void clsDATEN::showReadFailure(const QString& SPV) const {
     // The value is the element that the failed read left empty.
     dialogs().message(QStringLiteral("Wert ") + QStringLiteral(" kann nicht aus der Spalte ") + SPV +
-                          QStringLiteral(" der Tabelle ") + m_keys.ETABELLE + QStringLiteral(" eingelesen werden!"),
+                          QStringLiteral(" der Tabelle ") + m_keys.ETABELLE +
+                          QStringLiteral(" eingelesen werden!"),
                       MsgButtons::Ok, MsgIcon::Exclamation, kTitle);
 }
 
@@ -177,8 +182,9 @@ std::optional<Variant> clsDATEN::readOne(const QString& SPV, const Selection& se
 bool clsDATEN::writeArray(const QString& SPV, const std::vector<Variant>& values, const Selection& sel) {
     if (SPALTESCHREIBEN(SPV, values, sel))
         return true;
-    dialogs().message(QStringLiteral("Werte können nicht in Spalte ") + SPV + QStringLiteral(" der Tabelle ") +
-                          m_keys.ETABELLE + QStringLiteral(" gespeichert werden!"),
+    dialogs().message(QStringLiteral("Werte können nicht in Spalte ") + SPV +
+                          QStringLiteral(" der Tabelle ") + m_keys.ETABELLE +
+                          QStringLiteral(" gespeichert werden!"),
                       MsgButtons::Ok, MsgIcon::Exclamation, kTitle);
     return false;
 }
@@ -239,11 +245,11 @@ void clsDATEN::INDEXV(Variant& MINI, Variant& MAXI, int16_t& AN, const GridSelec
 
 // --- record lists and deletion ------------------------------------------------------------------------
 
-template <class T>
-void clsDATEN::recordList(std::vector<T>& list, const QString& column, bool AKT) {
+template <class T> void clsDATEN::recordList(std::vector<T>& list, const QString& column, bool AKT) {
     DatenSteps steps(kTitle, vbErrorText);
     const QString sql = QStringLiteral("SELECT [") + column + QStringLiteral("] FROM [E1]") +
-                        (AKT ? QStringLiteral(" WHERE [AKT]=true") : QString()) + QStringLiteral(" ORDER BY [KEN]");
+                        (AKT ? QStringLiteral(" WHERE [AKT]=true") : QString()) +
+                        QStringLiteral(" ORDER BY [KEN]");
     Recordset rs;
     if (!steps.run([&] { rs.open(sql, *m_cnn); }) || !rs.isOpen() || rs.eof())
         return;
@@ -261,9 +267,13 @@ void clsDATEN::recordList(std::vector<T>& list, const QString& column, bool AKT)
     });
 }
 
-void clsDATEN::LID(std::vector<int32_t>& ID, bool AKT) { recordList(ID, QStringLiteral("ID"), AKT); }
+void clsDATEN::LID(std::vector<int32_t>& ID, bool AKT) {
+    recordList(ID, QStringLiteral("ID"), AKT);
+}
 
-void clsDATEN::LKEN(std::vector<QString>& KEN, bool AKT) { recordList(KEN, QStringLiteral("KEN"), AKT); }
+void clsDATEN::LKEN(std::vector<QString>& KEN, bool AKT) {
+    recordList(KEN, QStringLiteral("KEN"), AKT);
+}
 
 bool clsDATEN::LOESCHEN(const Selection& sel) {
     // The fourth pair restricts the deletion like the others: a value the caller gives is never ignored.

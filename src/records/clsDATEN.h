@@ -156,15 +156,14 @@ private:
     bool readArray(const QString& SPV, std::vector<T>& target, const Selection& sel, Convert convert);
     template <class T, class A, class Convert>
     void indexRange(T& MINI, T& MAXI, A& AN, const GridSelection& sel, Convert convert);
-    template <class T>
-    void recordList(std::vector<T>& list, const QString& column, bool AKT);
+    template <class T> void recordList(std::vector<T>& list, const QString& column, bool AKT);
     void setRowKeys(Recordset& rs, const Selection& sel) const;
 
     // Failure messages.
     void showWriteFailure(const QString& SPV, const Variant& value) const;
     void showReadFailure(const QString& SPV) const;
-    QString gridFailureText(const QString& SPV, const QString& SPNR, const GridControl& grid, const RunError& e,
-                            bool writing) const;
+    QString gridFailureText(const QString& SPV, const QString& SPNR, const GridControl& grid,
+                            const RunError& e, bool writing) const;
 
     RunContext& m_context;
     Connection* m_cnn;

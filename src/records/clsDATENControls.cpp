@@ -15,9 +15,13 @@ namespace talur {
 
 namespace {
 
-Variant text(const QString& value) { return Variant(value); }
+Variant text(const QString& value) {
+    return Variant(value);
+}
 
-[[noreturn]] void invalidValue() { throw runError(err::InvalidPropertyValue); }
+[[noreturn]] void invalidValue() {
+    throw runError(err::InvalidPropertyValue);
+}
 
 // A list index from the table: -1 (no selection) up to the last entry.
 int listIndex(const Variant& value, int count) {
@@ -37,7 +41,9 @@ bool clsDATEN::DFTC(const QString& SPV, const QCheckBox& chkX, const Selection& 
 bool clsDATEN::DFTCC(const QString& SPV, const QCheckBox& chkX, const Selection& sel) {
     return writeOne(SPV, text(chkX.text()), sel);
 }
-bool clsDATEN::DFTCV(const QString& SPV, const QCheckBox& chkX, const Selection& sel) { return DFTC(SPV, chkX, sel); }
+bool clsDATEN::DFTCV(const QString& SPV, const QCheckBox& chkX, const Selection& sel) {
+    return DFTC(SPV, chkX, sel);
+}
 
 bool clsDATEN::DFTI(const QString& SPV, const QListWidget& lstX, const Selection& sel) {
     // No selection gives the empty text, which is stored as NULL.
@@ -47,12 +53,16 @@ bool clsDATEN::DFTI(const QString& SPV, const QListWidget& lstX, const Selection
 bool clsDATEN::DFTIL(const QString& SPV, const QListWidget& lstX, const Selection& sel) {
     return writeOne(SPV, Variant(int16_t(lstX.currentRow())), sel);
 }
-bool clsDATEN::DFTIS(const QString& SPV, const QListWidget& lstX, const Selection& sel) { return DFTI(SPV, lstX, sel); }
+bool clsDATEN::DFTIS(const QString& SPV, const QListWidget& lstX, const Selection& sel) {
+    return DFTI(SPV, lstX, sel);
+}
 
 bool clsDATEN::DFTL(const QString& SPV, const QLabel& lblX, const Selection& sel) {
     return writeOne(SPV, text(lblX.text()), sel);
 }
-bool clsDATEN::DFTLC(const QString& SPV, const QLabel& lblX, const Selection& sel) { return DFTL(SPV, lblX, sel); }
+bool clsDATEN::DFTLC(const QString& SPV, const QLabel& lblX, const Selection& sel) {
+    return DFTL(SPV, lblX, sel);
+}
 bool clsDATEN::DFTLI(const QString& SPV, const QLabel& lblX, const Selection& sel) {
     const int index = controlIndex(lblX);
     if (index < 0) { // a label outside a control array has no index to store
@@ -72,7 +82,9 @@ bool clsDATEN::DFTMS(const QString& SPV, const QComboBox& cboX, const Selection&
     const int index = cboX.currentIndex();
     return writeOne(SPV, index >= 0 ? text(cboX.itemText(index)) : Variant(), sel);
 }
-bool clsDATEN::DFTMT(const QString& SPV, const QComboBox& cboX, const Selection& sel) { return DFTM(SPV, cboX, sel); }
+bool clsDATEN::DFTMT(const QString& SPV, const QComboBox& cboX, const Selection& sel) {
+    return DFTM(SPV, cboX, sel);
+}
 
 bool clsDATEN::DFTO(const QString& SPV, const QRadioButton& optX, const Selection& sel) {
     return writeOne(SPV, Variant(optX.isChecked()), sel);
@@ -80,12 +92,16 @@ bool clsDATEN::DFTO(const QString& SPV, const QRadioButton& optX, const Selectio
 bool clsDATEN::DFTOC(const QString& SPV, const QRadioButton& optX, const Selection& sel) {
     return writeOne(SPV, text(optX.text()), sel);
 }
-bool clsDATEN::DFTOV(const QString& SPV, const QRadioButton& optX, const Selection& sel) { return DFTO(SPV, optX, sel); }
+bool clsDATEN::DFTOV(const QString& SPV, const QRadioButton& optX, const Selection& sel) {
+    return DFTO(SPV, optX, sel);
+}
 
 bool clsDATEN::DFTT(const QString& SPV, const QLineEdit& txtX, const Selection& sel) {
     return writeOne(SPV, text(txtX.text()), sel);
 }
-bool clsDATEN::DFTTT(const QString& SPV, const QLineEdit& txtX, const Selection& sel) { return DFTT(SPV, txtX, sel); }
+bool clsDATEN::DFTTT(const QString& SPV, const QLineEdit& txtX, const Selection& sel) {
+    return DFTT(SPV, txtX, sel);
+}
 
 // --- table to control ---------------------------------------------------------------------------------
 
@@ -103,7 +119,9 @@ bool clsDATEN::DTFCC(const QString& SPV, QCheckBox& chkX, const Selection& sel) 
     chkX.setText(value->toText());
     return true;
 }
-bool clsDATEN::DTFCV(const QString& SPV, QCheckBox& chkX, const Selection& sel) { return DTFC(SPV, chkX, sel); }
+bool clsDATEN::DTFCV(const QString& SPV, QCheckBox& chkX, const Selection& sel) {
+    return DTFC(SPV, chkX, sel);
+}
 
 bool clsDATEN::DTFI(const QString& SPV, QListWidget& lstX, const Selection& sel) {
     const auto value = readOne(SPV, sel);
@@ -120,7 +138,9 @@ bool clsDATEN::DTFIL(const QString& SPV, QListWidget& lstX, const Selection& sel
         lstX.setCurrentRow(listIndex(*value, lstX.count()));
     return true;
 }
-bool clsDATEN::DTFIS(const QString& SPV, QListWidget& lstX, const Selection& sel) { return DTFI(SPV, lstX, sel); }
+bool clsDATEN::DTFIS(const QString& SPV, QListWidget& lstX, const Selection& sel) {
+    return DTFI(SPV, lstX, sel);
+}
 
 bool clsDATEN::DTFL(const QString& SPV, QLabel& lblX, const Selection& sel) {
     const auto value = readOne(SPV, sel);
@@ -129,7 +149,9 @@ bool clsDATEN::DTFL(const QString& SPV, QLabel& lblX, const Selection& sel) {
     lblX.setText(value->toText());
     return true;
 }
-bool clsDATEN::DTFLC(const QString& SPV, QLabel& lblX, const Selection& sel) { return DTFL(SPV, lblX, sel); }
+bool clsDATEN::DTFLC(const QString& SPV, QLabel& lblX, const Selection& sel) {
+    return DTFL(SPV, lblX, sel);
+}
 
 bool clsDATEN::DTFM(const QString& SPV, QComboBox& cboX, const Selection& sel) {
     const auto value = readOne(SPV, sel);
@@ -193,7 +215,9 @@ bool clsDATEN::DTFOC(const QString& SPV, QRadioButton& optX, const Selection& se
     optX.setText(value->toText());
     return true;
 }
-bool clsDATEN::DTFOV(const QString& SPV, QRadioButton& optX, const Selection& sel) { return DTFO(SPV, optX, sel); }
+bool clsDATEN::DTFOV(const QString& SPV, QRadioButton& optX, const Selection& sel) {
+    return DTFO(SPV, optX, sel);
+}
 
 bool clsDATEN::DTFT(const QString& SPV, QLineEdit& txtX, const Selection& sel) {
     const auto value = readOne(SPV, sel);
@@ -202,6 +226,8 @@ bool clsDATEN::DTFT(const QString& SPV, QLineEdit& txtX, const Selection& sel) {
     txtX.setText(value->toText());
     return true;
 }
-bool clsDATEN::DTFTT(const QString& SPV, QLineEdit& txtX, const Selection& sel) { return DTFT(SPV, txtX, sel); }
+bool clsDATEN::DTFTT(const QString& SPV, QLineEdit& txtX, const Selection& sel) {
+    return DTFT(SPV, txtX, sel);
+}
 
 } // namespace talur

@@ -19,14 +19,14 @@ const QString kTitle = QStringLiteral("Datenfehler");
 
 } // namespace
 
-QString clsDATEN::gridFailureText(const QString& SPV, const QString& SPNR, const GridControl& grid, const RunError& e,
-                                  bool writing) const {
+QString clsDATEN::gridFailureText(const QString& SPV, const QString& SPNR, const GridControl& grid,
+                                  const RunError& e, bool writing) const {
     const int index = controlIndex(grid);
     return QStringLiteral("Werte der Spalte ") + SPV + QStringLiteral(" der Tabelle ") + m_keys.ETABELLE +
-           QStringLiteral(" können nicht in die Spalte ") + SPNR + kLineBreak + QStringLiteral("der FlexGrid-Tabelle ") +
-           (index >= 0 ? QString::number(index) : QString()) +
-           (writing ? QStringLiteral(" geschrieben werden!") : QStringLiteral(" eingelesen werden!")) + kLineBreak +
-           vbErrorText(e);
+           QStringLiteral(" können nicht in die Spalte ") + SPNR + kLineBreak +
+           QStringLiteral("der FlexGrid-Tabelle ") + (index >= 0 ? QString::number(index) : QString()) +
+           (writing ? QStringLiteral(" geschrieben werden!") : QStringLiteral(" eingelesen werden!")) +
+           kLineBreak + vbErrorText(e);
 }
 
 bool clsDATEN::DFTF(const QString& SPV, GridControl& msgFLX, const QString& SPNR, const GridSelection& sel) {

@@ -8,8 +8,7 @@ namespace talur {
 
 namespace {
 
-template <class T>
-std::vector<Variant> variants(const std::vector<T>& values) {
+template <class T> std::vector<Variant> variants(const std::vector<T>& values) {
     std::vector<Variant> result;
     result.reserve(values.size());
     for (const T& value : values)
@@ -39,16 +38,30 @@ bool assign(const std::optional<Variant>& value, T& target, T (Variant::*convert
 
 // --- variable to table --------------------------------------------------------------------------------
 
-bool clsDATEN::DVTA(const QString& SPV, DateTime DTM, const Selection& sel) { return writeOne(SPV, Variant(DTM), sel); }
-bool clsDATEN::DVTB(const QString& SPV, bool BO, const Selection& sel) { return writeOne(SPV, Variant(BO), sel); }
+bool clsDATEN::DVTA(const QString& SPV, DateTime DTM, const Selection& sel) {
+    return writeOne(SPV, Variant(DTM), sel);
+}
+bool clsDATEN::DVTB(const QString& SPV, bool BO, const Selection& sel) {
+    return writeOne(SPV, Variant(BO), sel);
+}
 bool clsDATEN::DVTT(const QString& SPV, const QString& TXT, const Selection& sel) {
     return writeOne(SPV, Variant(TXT), sel);
 }
-bool clsDATEN::DVTI(const QString& SPV, int16_t I, const Selection& sel) { return writeOne(SPV, Variant(I), sel); }
-bool clsDATEN::DVTL(const QString& SPV, int32_t L, const Selection& sel) { return writeOne(SPV, Variant(L), sel); }
-bool clsDATEN::DVTS(const QString& SPV, float ZAHL, const Selection& sel) { return writeOne(SPV, Variant(ZAHL), sel); }
-bool clsDATEN::DVTD(const QString& SPV, double ZAHL, const Selection& sel) { return writeOne(SPV, Variant(ZAHL), sel); }
-bool clsDATEN::DVTV(const QString& SPV, const Variant& WERT, const Selection& sel) { return writeOne(SPV, WERT, sel); }
+bool clsDATEN::DVTI(const QString& SPV, int16_t I, const Selection& sel) {
+    return writeOne(SPV, Variant(I), sel);
+}
+bool clsDATEN::DVTL(const QString& SPV, int32_t L, const Selection& sel) {
+    return writeOne(SPV, Variant(L), sel);
+}
+bool clsDATEN::DVTS(const QString& SPV, float ZAHL, const Selection& sel) {
+    return writeOne(SPV, Variant(ZAHL), sel);
+}
+bool clsDATEN::DVTD(const QString& SPV, double ZAHL, const Selection& sel) {
+    return writeOne(SPV, Variant(ZAHL), sel);
+}
+bool clsDATEN::DVTV(const QString& SPV, const Variant& WERT, const Selection& sel) {
+    return writeOne(SPV, WERT, sel);
+}
 
 bool clsDATEN::DVTBF(const QString& SPV, const std::vector<bool>& BO, const Selection& sel) {
     return writeArray(SPV, variants(BO), sel);

@@ -5,8 +5,8 @@
 #include <QDir>
 
 using namespace talur;
-using talur::test::DatenFixture;
 using talur::test::createDatabase;
+using talur::test::DatenFixture;
 
 namespace {
 
@@ -18,7 +18,8 @@ protected:
         addRecord(1, "B", false);
         addRecord(2, "A", true);
         for (int i : {1, 2, 5})
-            context.cnnX.execute(QStringLiteral("INSERT INTO [G0] ([ID],[IDOBJEKT],[OX]) VALUES (2,11,%1)").arg(i));
+            context.cnnX.execute(
+                QStringLiteral("INSERT INTO [G0] ([ID],[IDOBJEKT],[OX]) VALUES (2,11,%1)").arg(i));
         context.cnnX.execute("INSERT INTO [G0] ([ID],[IDOBJEKT],[OX]) VALUES (2,12,40)");
         d = std::make_unique<clsDATEN>(context);
         d->setETABELLE("G0");
@@ -104,9 +105,14 @@ TEST_F(DatenAccess, DeletionHonoursEveryPair) {
     d->setESPIDW(2);
     context.cnnX.execute("UPDATE [G0] SET [OY]=[OX] % 2");
     // The first three pairs select OX 1 and 5; the fourth narrows the deletion to OX 5.
-    ASSERT_TRUE(d->LOESCHEN({.SPI1 = "IDOBJEKT", .SPI1W = Variant(int16_t(11)), .SPI2 = "OY",
-                             .SPI2W = Variant(int16_t(1)), .SPI3 = "IDOBJEKT", .SPI3W = Variant(int16_t(11)),
-                             .SPI4 = "OX", .SPI4W = Variant(int16_t(5))}));
+    ASSERT_TRUE(d->LOESCHEN({.SPI1 = "IDOBJEKT",
+                             .SPI1W = Variant(int16_t(11)),
+                             .SPI2 = "OY",
+                             .SPI2W = Variant(int16_t(1)),
+                             .SPI3 = "IDOBJEKT",
+                             .SPI3W = Variant(int16_t(11)),
+                             .SPI4 = "OX",
+                             .SPI4W = Variant(int16_t(5))}));
     EXPECT_EQ(rows("SELECT [OX] FROM [G0] ORDER BY [OX]"), (QStringList{"1", "2", "40"}));
     ASSERT_TRUE(d->LOESCHEN({.SPI1 = "IDOBJEKT", .SPI1W = Variant(int16_t(11))}));
     EXPECT_EQ(rows("SELECT [OX] FROM [G0]"), QStringList{"40"});

@@ -81,7 +81,8 @@ TEST_F(DatenControls, EveryControlWritesItsProperty) {
     for (const auto& c : cases) {
         context.cnnX.execute("DELETE FROM [C1]");
         ASSERT_TRUE(c.write()) << c.method;
-        EXPECT_EQ(rows(QStringLiteral("SELECT [%1] FROM [C1] WHERE [ID]=5").arg(c.column)), QStringList{c.stored})
+        EXPECT_EQ(rows(QStringLiteral("SELECT [%1] FROM [C1] WHERE [ID]=5").arg(c.column)),
+                  QStringList{c.stored})
             << c.method;
     }
     EXPECT_TRUE(dialogs.transcript().isEmpty());

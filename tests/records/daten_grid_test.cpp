@@ -25,7 +25,8 @@ protected:
     void resetStored() {
         context.cnnX.execute("DELETE FROM [E3]");
         for (int i = 1; i <= 7; ++i)
-            context.cnnX.execute(QStringLiteral("INSERT INTO [E3] ([ID],[I1],[SIV]) VALUES (7,%1,%2)").arg(i).arg(i / 10.0));
+            context.cnnX.execute(
+                QStringLiteral("INSERT INTO [E3] ([ID],[I1],[SIV]) VALUES (7,%1,%2)").arg(i).arg(i / 10.0));
         context.cnnX.execute("INSERT INTO [E3] ([ID],[I1],[SIV]) VALUES (8,1,9.5)"); // another record
     }
     // n data rows "1".."n" in column 0 and "n,5" in column 1.
@@ -61,7 +62,8 @@ TEST_F(DatenGrid, WritingFewerOrMoreRowsThanStored) {
         fillGrid(c.gridRows);
         ASSERT_TRUE(storeGrid()) << c.gridRows;
         EXPECT_EQ(stored(), c.expected) << c.gridRows;
-        EXPECT_EQ(rows("SELECT COUNT(*) FROM [E3] WHERE [ID]=8"), QStringList{"1"}) << "other records untouched";
+        EXPECT_EQ(rows("SELECT COUNT(*) FROM [E3] WHERE [ID]=8"), QStringList{"1"})
+            << "other records untouched";
 
         // Read back into a fresh grid.
         GridControl back;

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 
 using namespace talur;
 using talur::test::DatenFixture;
@@ -19,10 +20,12 @@ protected:
         DatenFixture::SetUp();
         addRecord(7, "A", true);
         for (int i = 1; i <= 4; ++i)
-            context.cnnX.execute(QStringLiteral("INSERT INTO [E3] ([ID],[I1],[SIV]) VALUES (7,%1,%1)").arg(i));
+            context.cnnX.execute(
+                QStringLiteral("INSERT INTO [E3] ([ID],[I1],[SIV]) VALUES (7,%1,%1)").arg(i));
         d = std::make_unique<clsDATEN>(context);
     }
-    void expectBox(const QString& text, MsgButtons buttons, const QString& title = QStringLiteral("Datenfehler")) {
+    void expectBox(const QString& text, MsgButtons buttons,
+                   const QString& title = QStringLiteral("Datenfehler")) {
         const DialogRecord box = onlyBox();
         EXPECT_EQ(box.text, text);
         EXPECT_EQ(box.title, title);
@@ -44,6 +47,10 @@ TEST_F(DatenMessages, SingleValueAndArrayFailures) {
     EXPECT_FALSE(d->DVTTF("N", {"x"}));
     expectBox("Werte können nicht in Spalte N der Tabelle E2 gespeichert werden!", MsgButtons::Ok);
 
+    QLabel outsideArray("x"); // no index to store
+    EXPECT_FALSE(d->DFTLI("N", outsideArray));
+    expectBox("Wert  kann nicht in die Spalte N der Tabelle E2 gespeichert werden!", MsgButtons::Ok);
+
     QString text;
     EXPECT_FALSE(d->DTVT("NOPE", text));
     expectBox("Wert  kann nicht aus der Spalte NOPE der Tabelle E2 eingelesen werden!", MsgButtons::Ok);
@@ -51,8 +58,9 @@ TEST_F(DatenMessages, SingleValueAndArrayFailures) {
 
 TEST_F(DatenMessages, ArrayReadReportsEachExcessRowAndCancelStops) {
     d->setETABELLE("E3");
-    const QString text = QStringLiteral("Werte der Spalte SIV der Tabelle E3 können nicht aus der Spalte SIV eingelesen "
-                                        "werden!\nVB-Error: 9\nIndex außerhalb des gültigen Bereichs");
+    const QString text =
+        QStringLiteral("Werte der Spalte SIV der Tabelle E3 können nicht aus der Spalte SIV eingelesen "
+                       "werden!\nVB-Error: 9\nIndex außerhalb des gültigen Bereichs");
     std::vector<float> three(3, 0.0f);
     EXPECT_TRUE(d->DTVSF("SIV", three, {.SPI1 = "I1"})) << "OK continues";
     expectBox(text, MsgButtons::OkCancel);
@@ -77,7 +85,8 @@ TEST_F(DatenMessages, GridWriteReportsARowAndOkGoesOn) {
     for (int r = 1; r <= 3; ++r)
         grid.setText(r, 1, r == 2 ? "zwei" : QString::number(r * 10));
     EXPECT_TRUE(d->DFTF("SIV", grid, "1", {.SPI1 = "I1"}));
-    expectBox("Werte der Spalte SIV der Tabelle E3 können nicht in die Spalte 1\nder FlexGrid-Tabelle 2 geschrieben "
+    expectBox("Werte der Spalte SIV der Tabelle E3 können nicht in die Spalte 1\nder FlexGrid-Tabelle 2 "
+              "geschrieben "
               "werden!\nVB-Error: 13\nTypen unverträglich",
               MsgButtons::OkCancel);
     EXPECT_EQ(rows("SELECT [SIV] FROM [E3] WHERE [ID]=7 ORDER BY [I1]"), (QStringList{"10", "2", "30"}))
@@ -95,9 +104,10 @@ TEST_F(DatenMessages, GridReadAndListFill) {
     GridControl grid; // not in a control array: no index in the text
     dialogs.queueAnswer(MsgAnswer::Cancel);
     EXPECT_FALSE(d->DTFFM("SIV", grid, "5", {.SPI1 = "I1"}));
-    expectBox("Werte der Spalte SIV der Tabelle E3 können nicht in die Spalte 5\nder FlexGrid-Tabelle  eingelesen "
-              "werden!\nVB-Error: 380\nUnzulässiger Eigenschaftswert",
-              MsgButtons::OkCancel);
+    expectBox(
+        "Werte der Spalte SIV der Tabelle E3 können nicht in die Spalte 5\nder FlexGrid-Tabelle  eingelesen "
+        "werden!\nVB-Error: 380\nUnzulässiger Eigenschaftswert",
+        MsgButtons::OkCancel);
 
     QComboBox box;
     dialogs.queueAnswer(MsgAnswer::Cancel);

@@ -8,8 +8,9 @@
 namespace talur::test {
 
 QString schemaSection(const QString& section) {
-    const QString path =
-        QFileInfo(QStringLiteral(__FILE__)).dir().absoluteFilePath(QStringLiteral("../../src/records/schema/schema.sql"));
+    const QString path = QFileInfo(QStringLiteral(__FILE__))
+                             .dir()
+                             .absoluteFilePath(QStringLiteral("../../src/records/schema/schema.sql"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         throw std::runtime_error("schema file not found");
@@ -53,7 +54,9 @@ void DatenFixture::SetUp() {
     context.cnnX.open(path);
 }
 
-void DatenFixture::TearDown() { regionalSettings().decimalSeparator = QLatin1Char(','); }
+void DatenFixture::TearDown() {
+    regionalSettings().decimalSeparator = QLatin1Char(',');
+}
 
 void DatenFixture::addRecord(int32_t id, const QString& ken, bool active) {
     context.cnnX.execute(QStringLiteral("INSERT INTO [E1] ([ID],[KEN],[AKT]) VALUES (%1,%2,%3)")

@@ -57,27 +57,63 @@ TEST_F(DatenValues, EveryVariableTypeRoundTrips) {
         const char* expected;
     } cases[] = {
         {"B", [&] { return d->DVTB("B", true); },
-         [&](QString& out) { bool v = false; const bool ok = d->DTVB("B", v); out = v ? "true" : "false"; return ok; },
+         [&](QString& out) {
+             bool v = false;
+             const bool ok = d->DTVB("B", v);
+             out = v ? "true" : "false";
+             return ok;
+         },
          "true"},
-        {"T", [&] { return d->DVTT("T", "Kies, sandig"); },
-         [&](QString& out) { return d->DTVT("T", out); }, "Kies, sandig"},
+        {"T", [&] { return d->DVTT("T", "Kies, sandig"); }, [&](QString& out) { return d->DTVT("T", out); },
+         "Kies, sandig"},
         {"I", [&] { return d->DVTI("I", int16_t(-32768)); },
-         [&](QString& out) { int16_t v = 0; const bool ok = d->DTVI("I", v); out = QString::number(v); return ok; },
+         [&](QString& out) {
+             int16_t v = 0;
+             const bool ok = d->DTVI("I", v);
+             out = QString::number(v);
+             return ok;
+         },
          "-32768"},
         {"L", [&] { return d->DVTL("L", int32_t(2000000000)); },
-         [&](QString& out) { int32_t v = 0; const bool ok = d->DTVL("L", v); out = QString::number(v); return ok; },
+         [&](QString& out) {
+             int32_t v = 0;
+             const bool ok = d->DTVL("L", v);
+             out = QString::number(v);
+             return ok;
+         },
          "2000000000"},
         {"S", [&] { return d->DVTS("S", 0.1f); },
-         [&](QString& out) { float v = 0; const bool ok = d->DTVS("S", v); out = v == 0.1f ? "0.1f" : "other"; return ok; },
+         [&](QString& out) {
+             float v = 0;
+             const bool ok = d->DTVS("S", v);
+             out = v == 0.1f ? "0.1f" : "other";
+             return ok;
+         },
          "0.1f"},
         {"D", [&] { return d->DVTD("D", 1.0 / 3.0); },
-         [&](QString& out) { double v = 0; const bool ok = d->DTVD("D", v); out = v == 1.0 / 3.0 ? "1/3" : "other"; return ok; },
+         [&](QString& out) {
+             double v = 0;
+             const bool ok = d->DTVD("D", v);
+             out = v == 1.0 / 3.0 ? "1/3" : "other";
+             return ok;
+         },
          "1/3"},
         {"A", [&] { return d->DVTA("A", DateTime{45000.25}); },
-         [&](QString& out) { DateTime v; const bool ok = d->DTVA("A", v); out = QString::number(v.days, 'f', 2); return ok; },
+         [&](QString& out) {
+             DateTime v;
+             const bool ok = d->DTVA("A", v);
+             out = QString::number(v.days, 'f', 2);
+             return ok;
+         },
          "45000.25"},
         {"V", [&] { return d->DVTV("V", Variant(int32_t(77))); },
-         [&](QString& out) { Variant v; const bool ok = d->DTVV("V", v); out = v.toText(); return ok; }, "77"},
+         [&](QString& out) {
+             Variant v;
+             const bool ok = d->DTVV("V", v);
+             out = v.toText();
+             return ok;
+         },
+         "77"},
     };
     for (const auto& c : cases) {
         ASSERT_TRUE(c.write()) << c.column;
@@ -85,7 +121,8 @@ TEST_F(DatenValues, EveryVariableTypeRoundTrips) {
         ASSERT_TRUE(c.readBack(read)) << c.column;
         EXPECT_EQ(read, c.expected) << c.column;
     }
-    EXPECT_EQ(rows("SELECT COUNT(*) FROM [T1]"), QStringList{"1"}) << "every write lands on the one row of ID 3";
+    EXPECT_EQ(rows("SELECT COUNT(*) FROM [T1]"), QStringList{"1"})
+        << "every write lands on the one row of ID 3";
     EXPECT_TRUE(dialogs.transcript().isEmpty());
 }
 

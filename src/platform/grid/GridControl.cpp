@@ -5,11 +5,8 @@
 #include <QApplication>
 #include <QGridLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QScrollBar>
 #include <QTableWidget>
-#include <QWheelEvent>
 #include <algorithm>
 
 namespace talur {
@@ -83,8 +80,12 @@ GridControl::~GridControl() = default;
 
 // --- size ---------------------------------------------------------------------------------------------
 
-int GridControl::rows() const { return m_table->rowCount(); }
-int GridControl::cols() const { return m_table->columnCount(); }
+int GridControl::rows() const {
+    return m_table->rowCount();
+}
+int GridControl::cols() const {
+    return m_table->columnCount();
+}
 
 void GridControl::setRows(int rows) {
     if (rows < m_fixedRows)
@@ -237,7 +238,8 @@ void GridControl::showSelection() {
     const int c1 = std::clamp(std::min(m_col, m_colSel), 0, cols() - 1);
     const int c2 = std::clamp(std::max(m_col, m_colSel), 0, cols() - 1);
     QAbstractItemModel* data = m_table->model();
-    model->select(QItemSelection(data->index(r1, c1), data->index(r2, c2)), QItemSelectionModel::ClearAndSelect);
+    model->select(QItemSelection(data->index(r1, c1), data->index(r2, c2)),
+                  QItemSelectionModel::ClearAndSelect);
     const int r = std::clamp(m_row, 0, rows() - 1);
     const int c = std::clamp(m_col, 0, cols() - 1);
     model->setCurrentIndex(data->index(r, c), QItemSelectionModel::NoUpdate);
@@ -360,8 +362,12 @@ int GridControl::cellTop() const {
     return m_table->viewport()->mapTo(this, QPoint(0, m_table->rowViewportPosition(m_row))).y();
 }
 
-int GridControl::cellWidth() const { return m_table->columnWidth(m_col); }
-int GridControl::cellHeight() const { return m_table->rowHeight(m_row); }
+int GridControl::cellWidth() const {
+    return m_table->columnWidth(m_col);
+}
+int GridControl::cellHeight() const {
+    return m_table->rowHeight(m_row);
+}
 
 int GridControl::rowAt(int y) const {
     return m_table->rowAt(m_table->viewport()->mapFrom(this, QPoint(0, y)).y());
@@ -472,7 +478,8 @@ void GridControl::addItem(const QString& item, int row) {
 void GridControl::removeItem(int row) {
     checkCell(row, 0);
     if (row >= m_fixedRows && rows() - m_fixedRows <= 1)
-        throw RunError(err::InvalidCall, QStringLiteral("Die letzte nicht fixierte Zeile kann nicht entfernt werden"));
+        throw RunError(err::InvalidCall,
+                       QStringLiteral("Die letzte nicht fixierte Zeile kann nicht entfernt werden"));
     m_table->removeRow(row);
     const int last = std::max(0, rows() - 1);
     m_row = std::min(m_row, last);
@@ -487,7 +494,9 @@ void GridControl::removeItem(int row) {
 
 // --- state and colours --------------------------------------------------------------------------------
 
-bool GridControl::enabled() const { return !testAttribute(Qt::WA_ForceDisabled); }
+bool GridControl::enabled() const {
+    return !testAttribute(Qt::WA_ForceDisabled);
+}
 
 void GridControl::setBackColor(ColorRef color) {
     m_backColor = color;
@@ -510,7 +519,9 @@ void GridControl::setForeColor(ColorRef color) {
     m_table->setPalette(pal);
 }
 
-ColorRef GridControl::windowBackground() { return toColorRef(QApplication::palette().color(QPalette::Base)); }
+ColorRef GridControl::windowBackground() {
+    return toColorRef(QApplication::palette().color(QPalette::Base));
+}
 
 void GridControl::setMousePointer(MousePointer pointer) {
     m_pointer = pointer;
@@ -518,103 +529,6 @@ void GridControl::setMousePointer(MousePointer pointer) {
         setCursor(Qt::WaitCursor);
     else
         unsetCursor();
-}
-
-// --- events -------------------------------------------------------------------------------------------
-
-bool GridControl::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_table && event->type() == QEvent::KeyPress)
-        return handleKey(static_cast<QKeyEvent*>(event));
-    if (watched == m_table->viewport())
-        return handleMouse(event);
-    return QWidget::eventFilter(watched, event);
-}
-
-bool GridControl::handleKey(QKeyEvent* event) {
-    const int key = event->key();
-    if (key == Qt::Key_Tab || key == Qt::Key_Backtab)
-        return false; // focus moves on to the next control
-    emit keyDown(key, event->modifiers());
-    const bool extend = event->modifiers() & Qt::ShiftModifier;
-    const int page = std::max(1, m_vbar->pageStep());
-    const int r = extend ? m_rowSel : m_row;
-    const int c = extend ? m_colSel : m_col;
-    switch (key) {
-    case Qt::Key_Up: moveCurrent(r - 1, c, extend); return true;
-    case Qt::Key_Down: moveCurrent(r + 1, c, extend); return true;
-    case Qt::Key_Left: moveCurrent(r, c - 1, extend); return true;
-    case Qt::Key_Right: moveCurrent(r, c + 1, extend); return true;
-    case Qt::Key_PageUp: moveCurrent(r - page, c, extend); return true;
-    case Qt::Key_PageDown: moveCurrent(r + page, c, extend); return true;
-    case Qt::Key_Home: moveCurrent(r, m_fixedCols, extend); return true;
-    case Qt::Key_End: moveCurrent(r, cols() - 1, extend); return true;
-    default: break;
-    }
-    int code = 0;
-    if ((event->modifiers() & Qt::ControlModifier) && key >= Qt::Key_A && key <= Qt::Key_Z)
-        code = key - Qt::Key_A + 1;
-    else if (key == Qt::Key_Return || key == Qt::Key_Enter)
-        code = 13;
-    else if (key == Qt::Key_Backspace)
-        code = 8;
-    else if (key == Qt::Key_Escape)
-        code = 27;
-    else if (!event->text().isEmpty() && event->text().at(0).isPrint())
-        code = event->text().at(0).unicode();
-    if (code != 0)
-        emit keyPressed(code);
-    return true;
-}
-
-bool GridControl::handleMouse(QEvent* event) {
-    switch (event->type()) {
-    case QEvent::MouseButtonPress: {
-        auto* e = static_cast<QMouseEvent*>(event);
-        const QPoint p = m_table->viewport()->mapTo(this, e->position().toPoint());
-        if (e->button() == Qt::LeftButton) {
-            const int r = m_table->rowAt(e->position().toPoint().y());
-            const int c = m_table->columnAt(e->position().toPoint().x());
-            if (r >= m_fixedRows && c >= m_fixedCols) {
-                moveCurrent(r, c, e->modifiers() & Qt::ShiftModifier);
-                m_dragging = true;
-            }
-        }
-        m_table->setFocus(Qt::MouseFocusReason);
-        emit mouseDown(e->button(), e->modifiers(), p.x(), p.y());
-        return true;
-    }
-    case QEvent::MouseMove: {
-        auto* e = static_cast<QMouseEvent*>(event);
-        if (m_dragging && (e->buttons() & Qt::LeftButton)) {
-            const int r = m_table->rowAt(e->position().toPoint().y());
-            const int c = m_table->columnAt(e->position().toPoint().x());
-            if (r >= 0 && c >= 0)
-                moveCurrent(r, c, true);
-        }
-        const QPoint p = m_table->viewport()->mapTo(this, e->position().toPoint());
-        emit mouseMoved(e->buttons(), e->modifiers(), p.x(), p.y());
-        return true;
-    }
-    case QEvent::MouseButtonRelease: {
-        auto* e = static_cast<QMouseEvent*>(event);
-        m_dragging = false;
-        const QPoint p = m_table->viewport()->mapTo(this, e->position().toPoint());
-        emit mouseUp(e->button(), e->modifiers(), p.x(), p.y());
-        emit clicked();
-        return true;
-    }
-    case QEvent::MouseButtonDblClick:
-        emit doubleClicked();
-        return true;
-    case QEvent::Wheel: {
-        auto* e = static_cast<QWheelEvent*>(event);
-        const int steps = e->angleDelta().y() / 40; // three rows per notch
-        setTopRow(m_topRow - steps);
-        return true;
-    }
-    default:
-        return false;
-    }
 }
 
 } // namespace talur

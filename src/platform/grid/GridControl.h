@@ -117,7 +117,8 @@ signals:
     void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
     void mouseMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int x, int y);
     void keyDown(int key, Qt::KeyboardModifiers modifiers);
-    // A key press that produces a character: its code (13 Enter, 8 Backspace, 27 Escape, 3 Ctrl+C, 22 Ctrl+V).
+    // A key press that produces a character: its code (13 Enter, 8 Backspace, 27 Escape, 3 Ctrl+C, 22
+    // Ctrl+V).
     void keyPressed(int charCode);
     void scrolled();
     // The current cell changed (by the user or by the program).

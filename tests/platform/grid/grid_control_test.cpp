@@ -235,7 +235,8 @@ TEST_F(GridFixture, ClickSelectsADataCellAndIgnoresHeaders) {
     ASSERT_EQ(down.count(), 1);
     EXPECT_EQ(grid.rowAt(down[0][3].toInt()), 3);
 
-    const QPoint header(grid.table()->columnViewportPosition(1) + 5, grid.table()->rowViewportPosition(0) + 5);
+    const QPoint header(grid.table()->columnViewportPosition(1) + 5,
+                        grid.table()->rowViewportPosition(0) + 5);
     QTest::mouseClick(vp, Qt::LeftButton, {}, header);
     EXPECT_EQ(grid.row(), 3) << "a fixed cell never becomes current";
     EXPECT_EQ(clicked.count(), 2);
