@@ -64,4 +64,12 @@ RecordCurves computeRecordCurves(const RecordInputs& inputs, const MohrResult& p
     return out;
 }
 
+LoadStatus runRecordCurves(RunContext& context, int32_t id, RecordCurves& out) {
+    RecordInputs inputs;
+    const LoadStatus status = loadRecordInputs(context, id, inputs);
+    if (status == LoadStatus::Loaded)
+        out = computeRecordCurves(inputs);
+    return status;
+}
+
 } // namespace talur

@@ -42,4 +42,8 @@ struct RecordCurves {
 // of its picture and ends the computations that depend on it.
 RecordCurves computeRecordCurves(const RecordInputs& inputs, const MohrResult& previous = {});
 
+// Reads the record through the record data-access class and computes its curves into `out` when it could
+// be read. Conversion errors of stored values reach the caller as RunError.
+LoadStatus runRecordCurves(RunContext& context, int32_t id, RecordCurves& out);
+
 } // namespace talur

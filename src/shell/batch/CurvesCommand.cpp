@@ -107,8 +107,8 @@ int computeAndWrite(const CurvesArgs& args, RunContext& context, std::ostream& o
             return fail(err, kUnknownRecord, QStringLiteral("no record '%1' in %2").arg(*args.record, args.db));
         id = *found;
     }
-    RecordInputs inputs;
-    const LoadStatus status = loadRecordInputs(context, id, inputs);
+    RecordCurves curves;
+    const LoadStatus status = runRecordCurves(context, id, curves);
     if (status == LoadStatus::NoRecord)
         return fail(err, kUnknownRecord, QStringLiteral("no record with ID %1 in %2").arg(id).arg(args.db));
     if (status == LoadStatus::NoParameters)
@@ -118,7 +118,6 @@ int computeAndWrite(const CurvesArgs& args, RunContext& context, std::ostream& o
         return fail(err, kComputationFailed, boxes.isEmpty() ? QStringLiteral("reading the record failed")
                                                               : boxes.last().text);
     }
-    const RecordCurves curves = computeRecordCurves(inputs);
     const std::string text = args.format == OutputFormat::Json ? curvesJson(curves, messageTexts(dialogs))
                                                                : curvesCsv(curves);
     if (!writeOutput(args, text, out))

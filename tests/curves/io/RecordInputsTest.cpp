@@ -94,9 +94,9 @@ TEST(RecordCurves, ComputesWhatThePageComputes) {
 TEST(RecordCurves, ComputationErrorShowsThePicturesErrorBox) {
     OpenProject p;
     ScopedScriptedDialogs dialogs;
-    RecordInputs in;
-    ASSERT_EQ(loadRecordInputs(p.context, 4, in), LoadStatus::Loaded);
-    const RecordCurves curves = computeRecordCurves(in);
+    RecordCurves curves;
+    ASSERT_EQ(runRecordCurves(p.context, 4, curves), LoadStatus::Loaded);
+    EXPECT_EQ(curves.inputs.KEN, QStringLiteral("ZERO"));
     EXPECT_FALSE(curves.compression);
     EXPECT_FALSE(curves.mohr);
     ASSERT_EQ(curves.failures.size(), 1u);
