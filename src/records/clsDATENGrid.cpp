@@ -34,11 +34,13 @@ bool clsDATEN::DFTF(const QString& SPV, GridControl& msgFLX, const QString& SPNR
     const bool enabled = msgFLX.enabled();
     const Selection full = sel.full();
     std::vector<Variant> v;
-    if (enabled && !steps.run([&] {
+    // A grid that could not be read ends the write whatever the answer: going on with part of the values
+    // would delete the stored rows beyond them.
+    if (enabled && (!steps.run([&] {
             const int column = Variant(SPNR).toInt16();
             for (int r = msgFLX.fixedRows(); r < msgFLX.rows(); ++r)
                 v.push_back(Variant(msgFLX.text(r, column).trimmed()));
-        }))
+        }) || steps.failed()))
         return false;
 
     Recordset rs;

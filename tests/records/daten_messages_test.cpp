@@ -99,6 +99,18 @@ TEST_F(DatenMessages, GridWriteReportsARowAndOkGoesOn) {
     EXPECT_EQ(rows("SELECT [SIV] FROM [E3] WHERE [ID]=7 ORDER BY [I1]"), (QStringList{"10", "2", "30"}));
 }
 
+TEST_F(DatenMessages, AGridThatCannotBeReadDeletesNothing) {
+    d->setETABELLE("E3");
+    GridControl grid;
+    grid.setRows(2);
+    EXPECT_FALSE(d->DFTF("SIV", grid, "7", {.SPI1 = "I1"})) << "OK does not go on with no values";
+    expectBox(
+        "Werte der Spalte SIV der Tabelle E3 können nicht in die Spalte 7\nder FlexGrid-Tabelle  geschrieben "
+        "werden!\nVB-Error: 380\nUnzulässiger Eigenschaftswert",
+        MsgButtons::OkCancel);
+    EXPECT_EQ(rows("SELECT COUNT(*) FROM [E3] WHERE [ID]=7"), QStringList{"4"});
+}
+
 TEST_F(DatenMessages, GridReadAndListFill) {
     d->setETABELLE("E3");
     GridControl grid; // not in a control array: no index in the text
