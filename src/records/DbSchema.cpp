@@ -145,6 +145,9 @@ void DbSchema::create(const QString& path, DbKind kind) {
         for (const QString& statement : statements(kind))
             connection.execute(statement);
         connection.close();
+        // The temporary file was private to this user; the database is not.
+        QFile::setPermissions(partPath, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                                            QFileDevice::ReadOther);
         std::error_code error;
         std::filesystem::rename(partPath.toStdString(), target.absoluteFilePath().toStdString(), error);
         if (error)

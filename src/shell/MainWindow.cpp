@@ -15,6 +15,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QProcess>
+#include <QScreen>
 
 namespace talur {
 
@@ -79,6 +80,9 @@ void frmMAIN::refreshRecordPanel() {
 }
 
 void frmMAIN::showMainWindow() {
+    // Without a window manager "maximised" means nothing; the screen's size then stands in.
+    if (const QScreen* screen = this->screen())
+        setGeometry(screen->availableGeometry());
     showMaximized();
     m_startScreen = new mdiAUTOSTART(SPRACHE());
     m_startWindow = m_mdi->addSubWindow(m_startScreen, Qt::FramelessWindowHint);

@@ -43,7 +43,10 @@ void StatusPanel::setMinWidth(int pixels) {
 
 QSize StatusPanel::sizeHint() const {
     const QFontMetrics metrics(font());
-    const int textWidth = m_autoSize == AutoSize::Spring ? 0 : metrics.horizontalAdvance(m_text);
+    // Rendered text can be a pixel or two wider than its advance; the bevel takes one more.
+    const int textWidth = m_autoSize == AutoSize::Spring
+                              ? 0
+                              : std::max(metrics.horizontalAdvance(m_text), metrics.boundingRect(m_text).width()) + 3;
     return {std::max(m_minWidth, textWidth + 2 * kPadding), metrics.height() + 6};
 }
 
@@ -67,7 +70,7 @@ void StatusPanel::paintEvent(QPaintEvent*) {
     painter.setPen(palette().color(QPalette::WindowText));
     const int shift = m_bevel == Bevel::Inset && m_pressed ? 1 : 0;
     painter.drawText(box.adjusted(kPadding + shift, shift, -kPadding + shift, shift),
-                     Qt::AlignVCenter | Qt::AlignLeft, m_text);
+                     Qt::AlignVCenter | Qt::AlignLeft | Qt::TextDontClip, m_text);
 }
 
 void StatusPanel::mousePressEvent(QMouseEvent* event) {

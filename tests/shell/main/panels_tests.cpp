@@ -190,3 +190,18 @@ TEST_F(ShellTest, ForwardedKeysOfAChildWindowClickTheirPanels) {
 }
 
 } // namespace talur::test
+
+namespace talur::test {
+
+TEST_F(ShellTest, InformationPanelsAreWideEnoughForTheirTexts) {
+    addRecord(projectDb(), 1, QStringLiteral("TON-W1"), {}, true);
+    ASSERT_EQ(start(), StartResult::Running);
+    QApplication::processEvents();
+    for (int index : {1, 2, 3, 4, 5, 6}) {
+        const StatusPanel* panel = m_main->stbMAIN().panel(index);
+        const int needed = QFontMetrics(panel->font()).horizontalAdvance(panel->text());
+        EXPECT_GT(panel->width(), needed) << index << " " << panel->text().toStdString();
+    }
+}
+
+} // namespace talur::test
