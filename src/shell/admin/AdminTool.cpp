@@ -73,9 +73,10 @@ QString AdminTool::usage() {
         "      (MERIDAN/Extras/Datenbankpfad) and writes the ADMIN row of the user (default: the current\n"
         "      user) with the projects folder, the project and the person in charge (default: the user).\n"
         "      A missing project folder gets an empty project database.\n"
-        "  talur-admin demo DIR\n"
+        "  talur-admin demo DIR [--keep]\n"
         "      Writes the demo project DIR/TE0000.00/TALUR.db with three records (soft clay, stiff clay,\n"
-        "      dense sand), replacing an older one. TALUR in DIR/SOURCE runs on it stand-alone.\n"
+        "      dense sand), replacing an older one; --keep keeps an existing one that is a valid project\n"
+        "      database. TALUR in DIR/SOURCE runs on it stand-alone.\n"
         "  talur-admin show\n"
         "      Prints the settings folder and the current user's ADMIN row.\n");
 }
@@ -93,8 +94,9 @@ int AdminTool::run(const QStringList& arguments, QTextStream& out, QTextStream& 
             setup(options, out);
             return 0;
         }
-        if (command == QLatin1String("demo") && arguments.size() == 2) {
-            out << "created  " << DemoProject::create(QDir(arguments[1]).absolutePath()) << '\n';
+        const bool keep = arguments.size() == 3 && arguments[2] == QLatin1String("--keep");
+        if (command == QLatin1String("demo") && (arguments.size() == 2 || keep)) {
+            demo(QDir(arguments[1]).absolutePath(), keep, out);
             return 0;
         }
         if (command == QLatin1String("show") && arguments.size() == 1) {
@@ -137,6 +139,15 @@ void AdminTool::setup(const SetupOptions& options, QTextStream& out) {
     archive.close();
     out << "ADMIN    " << row.BENUTZER << ": " << row.PROJEKTSPFAD << " / " << row.PROJEKT << " / " << row.BEARBEITER
         << '\n';
+}
+
+void AdminTool::demo(const QString& root, bool keep, QTextStream& out) {
+    const QString existing = files::join(files::join(root, kStandaloneProject), kProgramTitle + QStringLiteral(".db"));
+    if (keep && !DbCheck::check(existing, DbKind::Project)) {
+        out << "kept     " << existing << '\n';
+        return;
+    }
+    out << "created  " << DemoProject::create(root) << '\n';
 }
 
 void AdminTool::show(QTextStream& out) {

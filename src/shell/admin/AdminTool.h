@@ -22,6 +22,7 @@ public:
     static QString usage();
 
     static void setup(const SetupOptions& options, QTextStream& out);
+    static void demo(const QString& root, bool keep, QTextStream& out);
     static void show(QTextStream& out);
 };
 

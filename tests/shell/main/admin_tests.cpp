@@ -86,6 +86,14 @@ TEST_F(ShellTest, DemoProjectRunsStandaloneWithOneActiveRecord) {
     EXPECT_FALSE(DbCheck::check(database, DbKind::Project));
     ASSERT_EQ(runAdmin({"demo", demo}), 0); // a second run replaces the demo
     EXPECT_EQ(countRecords(database), 3);
+    addRecord(database, 4, QStringLiteral("EIGEN"), {}, false);
+    QString output;
+    ASSERT_EQ(runAdmin({"demo", demo, "--keep"}, &output), 0); // --keep keeps a valid one
+    EXPECT_EQ(countRecords(database), 4);
+    EXPECT_TRUE(output.startsWith(QStringLiteral("kept")));
+    QFile::remove(database);
+    ASSERT_EQ(runAdmin({"demo", demo, "--keep"}), 0); // and makes a missing one
+    EXPECT_EQ(countRecords(database), 3);
 
     ASSERT_EQ(start(demo + QStringLiteral("/SOURCE")), StartResult::Running);
     EXPECT_EQ(m_main->context().PROJEKT(), QStringLiteral("TE0000.00"));
