@@ -9,7 +9,7 @@ namespace talur::polygon {
 namespace {
 
 constexpr double kPi = std::numbers::pi;
-constexpr double kHeadLength = 2.5;      // mm
+constexpr double kHeadLength = 2.5;         // mm
 constexpr double kHalfOpening = 0.26179938; // 15 degrees
 constexpr double kDegree = 0.017453292;
 

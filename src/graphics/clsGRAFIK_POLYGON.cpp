@@ -15,12 +15,14 @@ namespace talur {
 
 namespace {
 
-constexpr ColorRef rgb(int r, int g, int b) { return r | (g << 8) | (b << 16); }
+constexpr ColorRef rgb(int r, int g, int b) {
+    return r | (g << 8) | (b << 16);
+}
 
 // Curve colours by marker type when the caller asks for coloured curves.
-constexpr std::array<ColorRef, 8> kKurvenFarben = {rgb(0, 0, 255),   rgb(0, 215, 0), rgb(0, 255, 255),
-                                                   rgb(255, 0, 0),   rgb(255, 0, 255), rgb(0, 180, 0),
-                                                   rgb(0, 0, 180),   rgb(0, 0, 0)};
+constexpr std::array<ColorRef, 8> kKurvenFarben = {rgb(0, 0, 255), rgb(0, 215, 0),   rgb(0, 255, 255),
+                                                   rgb(255, 0, 0), rgb(255, 0, 255), rgb(0, 180, 0),
+                                                   rgb(0, 0, 180), rgb(0, 0, 0)};
 
 DrawTarget& targetOf(const clsGRAFIK& g) {
     if (!g.EOBJEKT())
@@ -44,13 +46,26 @@ public:
 
     void zeichne(int typ, const std::vector<int16_t>* bol) {
         switch (typ) {
-        case 0: polylinie(bol); break;
-        case 1: stufenX(); break;
-        case 2: stufenY(); break;
-        case 3: punkte(); break;
-        case 4: treppeSenkrecht(); break;
-        case 5: treppeWaagerecht(); break;
-        default: break;
+        case 0:
+            polylinie(bol);
+            break;
+        case 1:
+            stufenX();
+            break;
+        case 2:
+            stufenY();
+            break;
+        case 3:
+            punkte();
+            break;
+        case 4:
+            treppeSenkrecht();
+            break;
+        case 5:
+            treppeWaagerecht();
+            break;
+        default:
+            break;
         }
     }
 
@@ -265,8 +280,8 @@ void clsGRAFIK::POLYGON(SingleArray& X, SingleArray& Y, int16_t PSIT, int16_t PS
         },
         [&] {
             for (int i : polygon::selectedPoints(PNR, k.n()))
-                this->TEXT(float(k.xd[size_t(i)] + 1.0), float(k.yd[size_t(i)] - 1.0), QString::number(i), 0, 0,
-                           0, 0);
+                this->TEXT(float(k.xd[size_t(i)] + 1.0), float(k.yd[size_t(i)] - 1.0), QString::number(i), 0,
+                           0, 0, 0);
         },
         [&] {
             if (TEXT.isEmpty())

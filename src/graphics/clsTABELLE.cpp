@@ -19,10 +19,12 @@ namespace talur {
 
 namespace {
 
-constexpr ColorRef rgb(int r, int g, int b) { return r | (g << 8) | (b << 16); }
+constexpr ColorRef rgb(int r, int g, int b) {
+    return r | (g << 8) | (b << 16);
+}
 
 // Fixed colours of the table's point symbols 0 to 7.
-constexpr ColorRef kSymbolFarben[8] = {rgb(0, 0, 255),   rgb(0, 255, 0),   rgb(0, 255, 255), rgb(255, 0, 0),
+constexpr ColorRef kSymbolFarben[8] = {rgb(0, 0, 255),   rgb(0, 255, 0), rgb(0, 255, 255), rgb(255, 0, 0),
                                        rgb(255, 0, 255), rgb(0, 180, 0), rgb(0, 0, 180),   rgb(0, 0, 0)};
 
 // Where the scroll bar's lower end lies in picture millimetres, kept on the bar for the printer.
@@ -87,7 +89,9 @@ void clsTABELLE::setEOBJEKT(DrawTarget* target) {
     SCHRIFTEINSTELLUNGEN(QString(), 0, 0, 0, 0, 0);
 }
 
-void clsTABELLE::setELSB(float width) { setELSB(std::vector<float>{width}); }
+void clsTABELLE::setELSB(float width) {
+    setELSB(std::vector<float>{width});
+}
 
 void clsTABELLE::setELSB(std::vector<float> widths) {
     const size_t n = widths.size();
@@ -136,7 +140,9 @@ void clsTABELLE::SCHRIFTEINSTELLUNGEN(const QString& SCHRIFTART, int16_t SCHRIFT
 
 // ---- Layout helpers ---------------------------------------------------------------------------------
 
-double clsTABELLE::spaltenBreite(int column) const { return eintrag(*m_ELSB, column); }
+double clsTABELLE::spaltenBreite(int column) const {
+    return eintrag(*m_ELSB, column);
+}
 
 double clsTABELLE::spaltenLinks(int column) const {
     double x = double(m_EXDL) + m_ERL;
@@ -392,10 +398,17 @@ void clsTABELLE::TABELLE(Inhalt& INHALT, int16_t POSITION) {
         return;
     runner.step([&] {
         switch (POSITION) {
-        case 0: kopf(INHALT, n); break;
-        case 1: rumpf(INHALT, n); break;
-        case 2: fuss(INHALT, n); break;
-        default: break;
+        case 0:
+            kopf(INHALT, n);
+            break;
+        case 1:
+            rumpf(INHALT, n);
+            break;
+        case 2:
+            fuss(INHALT, n);
+            break;
+        default:
+            break;
         }
     });
 }
@@ -407,9 +420,7 @@ void clsTABELLE::TABELLE(const Inhalt& INHALT, int16_t POSITION) {
 
 void clsTABELLE::TITEL(const QString& TEXT) {
     ErrorRunner runner(QStringLiteral("Tabelle"));
-    runner.step([&] {
-        text(TEXT, double(m_EXDL) + m_ERL, double(m_EYDO) + m_ERO - m_ERZ - 1.5, 0, 2);
-    });
+    runner.step([&] { text(TEXT, double(m_EXDL) + m_ERL, double(m_EYDO) + m_ERO - m_ERZ - 1.5, 0, 2); });
 }
 
 void clsTABELLE::FUSSNOTE(const QString& TEXT) {

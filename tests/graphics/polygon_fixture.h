@@ -34,9 +34,10 @@ protected:
 
     // Polyline call with the arguments most tests leave at their neutral value.
     void polygon(SingleArray& x, SingleArray& y, int psit = 0, int pstyp = 0, int pnr = 0, QString text = {},
-                 int lageText = -1, int lagePfeil = 0, int farben = 0, const std::vector<int16_t>* bol = nullptr) {
-        g->POLYGON(x, y, int16_t(psit), int16_t(pstyp), int16_t(pnr), text, int16_t(lageText), int16_t(lagePfeil),
-                   int16_t(farben), bol);
+                 int lageText = -1, int lagePfeil = 0, int farben = 0,
+                 const std::vector<int16_t>* bol = nullptr) {
+        g->POLYGON(x, y, int16_t(psit), int16_t(pstyp), int16_t(pnr), text, int16_t(lageText),
+                   int16_t(lagePfeil), int16_t(farben), bol);
     }
 
     QList<Primitive> of(Primitive::Kind kind) const { return target.primitives(kind); }
@@ -44,6 +45,8 @@ protected:
     std::unique_ptr<clsGRAFIK> g;
 };
 
-inline bool near(double a, double b, double tol = 1e-3) { return std::fabs(a - b) <= tol; }
+inline bool near(double a, double b, double tol = 1e-3) {
+    return std::fabs(a - b) <= tol;
+}
 
 } // namespace talur::test

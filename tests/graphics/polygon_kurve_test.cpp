@@ -8,10 +8,14 @@ namespace talur::test {
 namespace {
 
 constexpr double kFontMm = 8.0 * 25.4 / 72.0; // the default font, Arial 8
-double textW(const QString& s) { return 0.6 * kFontMm * s.size(); }
+double textW(const QString& s) {
+    return 0.6 * kFontMm * s.size();
+}
 constexpr double kTextH = 1.15 * kFontMm;
 
-SingleArray series(std::vector<float> v, int lower = 0) { return SingleArray(std::move(v), lower); }
+SingleArray series(std::vector<float> v, int lower = 0) {
+    return SingleArray(std::move(v), lower);
+}
 
 SingleArray evenX(int n) {
     std::vector<float> v;
@@ -28,7 +32,8 @@ void expectLines(const QList<Primitive>& lines, const std::vector<Seg>& expected
         const Primitive& p = lines[qsizetype(i)];
         EXPECT_TRUE(near(p.x1, expected[i][0]) && near(p.y1, expected[i][1]) && near(p.x2, expected[i][2]) &&
                     near(p.y2, expected[i][3]))
-            << what << " piece " << i << ": (" << p.x1 << ", " << p.y1 << ") - (" << p.x2 << ", " << p.y2 << ")";
+            << what << " piece " << i << ": (" << p.x1 << ", " << p.y1 << ") - (" << p.x2 << ", " << p.y2
+            << ")";
     }
 }
 
@@ -65,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, PolygonMarker,
                                            MarkerCase{3, 6, {0, 2, 4}},           // 2.5 rounds to even 2
                                            MarkerCase{3, 8, {0, 4}},              // 3.5 rounds to even 4
                                            MarkerCase{4, 6, {0, 2, 4}},           // 5 / 3 rounds to 2
-                                           MarkerCase{3, 2, {0, 1}},              // 0.5 rounds to 0, taken as 1
+                                           MarkerCase{3, 2, {0, 1}}, // 0.5 rounds to 0, taken as 1
                                            MarkerCase{2, 5, {0, 4}}, MarkerCase{2, 1, {0}},
                                            MarkerCase{1, 5, {4}}, MarkerCase{-1, 5, {0}},
                                            MarkerCase{-3, 3, {0, 1, 2}}, MarkerCase{0, 3, {}}));
@@ -138,17 +143,47 @@ TEST_P(PolygonTyp, DrawsThePiecesOfTheLineType) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, PolygonTyp,
     ::testing::Values(
-        TypCase{"steps in x", 1, 0, {10, 20, 30}, {10, 30, 20},
-                {{15, 70, 15, 60}, {15, 60, 25, 60}, {25, 40, 35, 40}, {25, 60, 25, 40}, {35, 40, 35, 50},
-                 {35, 50, 45, 50}, {45, 50, 45, 70}}},
-        TypCase{"steps in y", 2, 0, {10, 30, 20}, {10, 30, 20},
-                {{10, 70, 20, 70}, {20, 70, 20, 50}, {40, 50, 40, 45}, {20, 50, 40, 50}, {40, 45, 30, 45},
-                 {30, 45, 30, 55}, {30, 55, 10, 55}}},
-        TypCase{"staircase vertical first", 4, 0, {10, 20}, {30, 40},
+        TypCase{"steps in x",
+                1,
+                0,
+                {10, 20, 30},
+                {10, 30, 20},
+                {{15, 70, 15, 60},
+                 {15, 60, 25, 60},
+                 {25, 40, 35, 40},
+                 {25, 60, 25, 40},
+                 {35, 40, 35, 50},
+                 {35, 50, 45, 50},
+                 {45, 50, 45, 70}}},
+        TypCase{"steps in y",
+                2,
+                0,
+                {10, 30, 20},
+                {10, 30, 20},
+                {{10, 70, 20, 70},
+                 {20, 70, 20, 50},
+                 {40, 50, 40, 45},
+                 {20, 50, 40, 50},
+                 {40, 45, 30, 45},
+                 {30, 45, 30, 55},
+                 {30, 55, 10, 55}}},
+        TypCase{"staircase vertical first",
+                4,
+                0,
+                {10, 20},
+                {30, 40},
                 {{10, 70, 10, 40}, {10, 40, 20, 40}, {20, 40, 20, 30}, {20, 30, 30, 30}, {30, 30, 30, 70}}},
-        TypCase{"staircase from a base point", 4, -1, {5, 10, 20}, {5, 30, 40},
+        TypCase{"staircase from a base point",
+                4,
+                -1,
+                {5, 10, 20},
+                {5, 30, 40},
                 {{15, 65, 15, 40}, {15, 40, 20, 40}, {20, 40, 20, 30}, {20, 30, 30, 30}, {30, 30, 30, 65}}},
-        TypCase{"staircase horizontal first", 5, 0, {10, 20}, {30, 40},
+        TypCase{"staircase horizontal first",
+                5,
+                0,
+                {10, 20},
+                {30, 40},
                 {{10, 70, 20, 70}, {20, 70, 20, 40}, {20, 40, 30, 40}, {30, 40, 30, 30}, {30, 30, 10, 30}}},
         TypCase{"steps need two points", 1, 0, {10}, {10}, {}},
         TypCase{"unknown type draws no line", 6, 0, {10, 20}, {10, 20}, {}}),
@@ -228,7 +263,8 @@ TEST_F(PolygonFixture, CurveColourFromTheMarkerTypeAndRestoredAfterwards) {
         SingleArray y = series({10, 20});
         polygon(x, y, 0, c.pstyp, 0, {}, -1, 0, c.farben);
         ASSERT_EQ(of(Primitive::Kind::Line).size(), 1);
-        EXPECT_EQ(of(Primitive::Kind::Line)[0].color, c.colour) << "PSTYP " << c.pstyp << " FARBEN " << c.farben;
+        EXPECT_EQ(of(Primitive::Kind::Line)[0].color, c.colour)
+            << "PSTYP " << c.pstyp << " FARBEN " << c.farben;
         EXPECT_EQ(target.foreColor(), vorher);
     }
 }
@@ -276,14 +312,15 @@ TEST_P(PolygonLabel, AnchorAndAlignmentOfThePosition) {
     EXPECT_NEAR(texts[0].y1, y0, 1e-3) << "position " << c.position;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, PolygonLabel,
-    ::testing::Values(LabelCase{0, 45, 45, 1, 2, 45}, LabelCase{1, 50, 40, 1, 2, 0}, LabelCase{2, 50, 40, 1, 0, 0},
-                      LabelCase{3, 52, 40, 0, 1, 0}, LabelCase{4, 48, 40, 2, 1, 0}, LabelCase{5, 25, 55, 1, 2, 45},
-                      LabelCase{6, 20, 60, 1, 2, 0}, LabelCase{7, 20, 60, 1, 0, 0}, LabelCase{8, 22, 60, 0, 1, 0},
-                      LabelCase{9, 18, 60, 2, 1, 0}, LabelCase{10, 35, 50, 1, 2, 0},
-                      LabelCase{11, 48, 40, 2, 0, 0}, LabelCase{12, 48, 40, 2, 2, 0},
-                      LabelCase{13, 52, 40, 0, 0, 0}, LabelCase{14, 52, 40, 0, 2, 0}));
+INSTANTIATE_TEST_SUITE_P(Cases, PolygonLabel,
+                         ::testing::Values(LabelCase{0, 45, 45, 1, 2, 45}, LabelCase{1, 50, 40, 1, 2, 0},
+                                           LabelCase{2, 50, 40, 1, 0, 0}, LabelCase{3, 52, 40, 0, 1, 0},
+                                           LabelCase{4, 48, 40, 2, 1, 0}, LabelCase{5, 25, 55, 1, 2, 45},
+                                           LabelCase{6, 20, 60, 1, 2, 0}, LabelCase{7, 20, 60, 1, 0, 0},
+                                           LabelCase{8, 22, 60, 0, 1, 0}, LabelCase{9, 18, 60, 2, 1, 0},
+                                           LabelCase{10, 35, 50, 1, 2, 0}, LabelCase{11, 48, 40, 2, 0, 0},
+                                           LabelCase{12, 48, 40, 2, 2, 0}, LabelCase{13, 52, 40, 0, 0, 0},
+                                           LabelCase{14, 52, 40, 0, 2, 0}));
 
 TEST_F(PolygonFixture, SegmentLabelsNeedTwoPointsAndPositionsOutsideTheTableDrawNone) {
     for (int position : {0, 5, 10, 15, -1}) {

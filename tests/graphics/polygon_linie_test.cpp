@@ -41,17 +41,18 @@ TEST_P(LinieClip, DrawsThePartInsideTheClosedPlotBox) {
 // Plot box (10, 10) - (90, 70).
 INSTANTIATE_TEST_SUITE_P(
     Cases, LinieClip,
-    ::testing::Values(ClipCase{"inside", 20, 20, 30, 40, std::array<double, 4>{20, 20, 30, 40}},
-                      ClipCase{"inside to far right", 50, 40, 500, 40, std::array<double, 4>{50, 40, 90, 40}},
-                      ClipCase{"far outside to inside", 50, -400, 50, 40, std::array<double, 4>{50, 10, 50, 40}},
-                      ClipCase{"crossing, both ends outside", 0, 40, 100, 40, std::array<double, 4>{10, 40, 90, 40}},
-                      ClipCase{"diagonal through top and bottom", 0, 0, 100, 80, std::array<double, 4>{12.5, 10, 87.5, 70}},
-                      ClipCase{"diagonal crossing", 0, 30, 40, 0, std::array<double, 4>{10, 22.5, 26.666667, 10}},
-                      ClipCase{"along the left edge", 10, 0, 10, 100, std::array<double, 4>{10, 10, 10, 70}},
-                      ClipCase{"along the bottom edge", 20, 70, 60, 70, std::array<double, 4>{20, 70, 60, 70}},
-                      ClipCase{"outside left", 0, 20, 5, 60, std::nullopt},
-                      ClipCase{"outside, passing a corner", 0, 15, 15, 0, std::nullopt},
-                      ClipCase{"outside below", 20, 71, 80, 75, std::nullopt}),
+    ::testing::Values(
+        ClipCase{"inside", 20, 20, 30, 40, std::array<double, 4>{20, 20, 30, 40}},
+        ClipCase{"inside to far right", 50, 40, 500, 40, std::array<double, 4>{50, 40, 90, 40}},
+        ClipCase{"far outside to inside", 50, -400, 50, 40, std::array<double, 4>{50, 10, 50, 40}},
+        ClipCase{"crossing, both ends outside", 0, 40, 100, 40, std::array<double, 4>{10, 40, 90, 40}},
+        ClipCase{"diagonal through top and bottom", 0, 0, 100, 80, std::array<double, 4>{12.5, 10, 87.5, 70}},
+        ClipCase{"diagonal crossing", 0, 30, 40, 0, std::array<double, 4>{10, 22.5, 26.666667, 10}},
+        ClipCase{"along the left edge", 10, 0, 10, 100, std::array<double, 4>{10, 10, 10, 70}},
+        ClipCase{"along the bottom edge", 20, 70, 60, 70, std::array<double, 4>{20, 70, 60, 70}},
+        ClipCase{"outside left", 0, 20, 5, 60, std::nullopt},
+        ClipCase{"outside, passing a corner", 0, 15, 15, 0, std::nullopt},
+        ClipCase{"outside below", 20, 71, 80, 75, std::nullopt}),
     [](const auto& info) {
         std::string s = info.param.name;
         for (char& ch : s)
@@ -105,7 +106,8 @@ TEST_P(Pfeil, DrawsTheTriangleOutlineOfTheHead) {
     g->PFEIL(float(c.x1), float(c.y1), float(c.x2), float(c.y2));
     const auto lines = of(Primitive::Kind::Line);
     ASSERT_EQ(lines.size(), 3) << c.name;
-    const double expected[3][4] = {{c.x2, c.y2, c.b1x, c.b1y}, {c.x2, c.y2, c.b2x, c.b2y}, {c.b1x, c.b1y, c.b2x, c.b2y}};
+    const double expected[3][4] = {
+        {c.x2, c.y2, c.b1x, c.b1y}, {c.x2, c.y2, c.b2x, c.b2y}, {c.b1x, c.b1y, c.b2x, c.b2y}};
     for (int i = 0; i < 3; ++i) {
         EXPECT_NEAR(lines[i].x1, expected[i][0], 0.005) << c.name << " piece " << i;
         EXPECT_NEAR(lines[i].y1, expected[i][1], 0.005) << c.name << " piece " << i;
@@ -155,9 +157,15 @@ TEST(Richtung, AnglesInAllQuadrantsAndOnTheAxes) {
     struct Case {
         double dx, dy, angle;
     };
-    const Case cases[] = {{0, 0, 0},           {0, 2, kPi / 2},          {0, -2, 3 * kPi / 2},
-                          {3, 0, 0},           {-3, 0, kPi},             {1, 1, kPi / 4},
-                          {-1, 1, 3 * kPi / 4}, {-1, -1, 5 * kPi / 4},   {1, -1, 7 * kPi / 4},
+    const Case cases[] = {{0, 0, 0},
+                          {0, 2, kPi / 2},
+                          {0, -2, 3 * kPi / 2},
+                          {3, 0, 0},
+                          {-3, 0, kPi},
+                          {1, 1, kPi / 4},
+                          {-1, 1, 3 * kPi / 4},
+                          {-1, -1, 5 * kPi / 4},
+                          {1, -1, 7 * kPi / 4},
                           {1, -1e-9, 2 * kPi - 1e-9}};
     for (const Case& c : cases) {
         const double a = clsGRAFIK::RICHTUNG(5, 7, 5 + c.dx, 7 + c.dy);
