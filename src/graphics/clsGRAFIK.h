@@ -28,6 +28,7 @@ class QScrollBar;
 namespace talur {
 
 class RunContext;
+class clsDATEN;
 
 // The values of the picture's settings row in G0 (bounds as decimal logarithms on a logarithmic axis
 // once SKALEN has drawn).
@@ -198,9 +199,9 @@ public:
 
 private:
     // Scale routine parts (clsGRAFIK_SKALEN.cpp).
-    bool leseZeile();
-    bool leseMassstab();
-    void schreibeWert(const QString& column, float value);
+    bool leseZeile(clsDATEN& daten);
+    bool leseMassstab(clsDATEN& daten);
+    void schreibeWert(clsDATEN& daten, const QString& column, float value);
     void TEILUNG(int16_t NR, bool xAchse, int16_t loFlag, int16_t hiFlag, const SingleArray& data);
     void MASSSTAB();
     void rollbalken();

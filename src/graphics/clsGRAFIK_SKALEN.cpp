@@ -10,6 +10,7 @@
 
 #include <QScrollBar>
 #include <cmath>
+#include <memory>
 
 namespace talur {
 
@@ -44,9 +45,15 @@ void clsGRAFIK::SKALEN(int16_t NR, const SkalenFeld& X, const SkalenFeld& Y) {
     const SingleArray xs = X.missing() ? SingleArray{0.0f} : X.array();
     const SingleArray ys = Y.missing() ? SingleArray{0.0f} : Y.array();
     ErrorRunner runner(kTitle, ErrorPrefix::GermanNoBlank);
+    std::unique_ptr<clsDATEN> daten;
     // A settings value that cannot be read ends the routine, whatever the answer to the box.
     bool read = false;
-    runner.step([&] { read = leseZeile(); });
+    runner.step([&] {
+        daten = std::make_unique<clsDATEN>(m_context);
+        daten->setETABELLE(QStringLiteral("G0"));
+        daten->setESPIDW(m_EID);
+        read = leseZeile(*daten);
+    });
     if (!read)
         return;
     G0Zeile& z = m_zeile;
@@ -81,13 +88,13 @@ void clsGRAFIK::SKALEN(int16_t NR, const SkalenFeld& X, const SkalenFeld& Y) {
         },
         [&] {
             if (m_EBOXMIN == -1)
-                schreibeWert(QStringLiteral("XMIN"), z.XMIN);
+                schreibeWert(*daten, QStringLiteral("XMIN"), z.XMIN);
             if (m_EBOXMAX == -1)
-                schreibeWert(QStringLiteral("XMAX"), z.XMAX);
+                schreibeWert(*daten, QStringLiteral("XMAX"), z.XMAX);
             if (m_EBOYMIN == -1)
-                schreibeWert(QStringLiteral("YMIN"), z.YMIN);
+                schreibeWert(*daten, QStringLiteral("YMIN"), z.YMIN);
             if (m_EBOYMAX == -1)
-                schreibeWert(QStringLiteral("YMAX"), z.YMAX);
+                schreibeWert(*daten, QStringLiteral("YMAX"), z.YMAX);
         },
     });
     if (!divided || NR == 1 || NR == 2)
@@ -102,15 +109,15 @@ void clsGRAFIK::SKALEN(int16_t NR, const SkalenFeld& X, const SkalenFeld& Y) {
         z.YMAX = static_cast<float>(LG(z.YMAX));
     }
     read = false;
-    runner.step([&] { read = leseMassstab(); });
+    runner.step([&] { read = leseMassstab(*daten); });
     if (!read)
         return;
     if (z.MX == 0 || z.MY == 0) {
         if (!runner.step([&] { MASSSTAB(); }))
             return;
         if (!runner.step([&] {
-                schreibeWert(QStringLiteral("MX"), z.MX);
-                schreibeWert(QStringLiteral("MY"), z.MY);
+                schreibeWert(*daten, QStringLiteral("MX"), z.MX);
+                schreibeWert(*daten, QStringLiteral("MY"), z.MY);
             }))
             return;
     }
@@ -141,10 +148,7 @@ Selection zeilenAuswahl(int16_t picture) {
 
 } // namespace
 
-bool clsGRAFIK::leseZeile() {
-    clsDATEN d(m_context);
-    d.setETABELLE(QStringLiteral("G0"));
-    d.setESPIDW(m_EID);
+bool clsGRAFIK::leseZeile(clsDATEN& d) {
     const Selection sel = zeilenAuswahl(m_EIDOBJEKT);
     G0Zeile& z = m_zeile;
     return d.DTVI(QStringLiteral("OX"), z.OX, sel) && d.DTVI(QStringLiteral("OY"), z.OY, sel) &&
@@ -154,19 +158,13 @@ bool clsGRAFIK::leseZeile() {
            d.DTVS(QStringLiteral("YMIN"), z.YMIN, sel) && d.DTVS(QStringLiteral("YMAX"), z.YMAX, sel);
 }
 
-bool clsGRAFIK::leseMassstab() {
-    clsDATEN d(m_context);
-    d.setETABELLE(QStringLiteral("G0"));
-    d.setESPIDW(m_EID);
+bool clsGRAFIK::leseMassstab(clsDATEN& d) {
     const Selection sel = zeilenAuswahl(m_EIDOBJEKT);
     return d.DTVS(QStringLiteral("MYMX"), m_zeile.MYMX, sel) && d.DTVS(QStringLiteral("MX"), m_zeile.MX, sel) &&
            d.DTVS(QStringLiteral("MY"), m_zeile.MY, sel);
 }
 
-void clsGRAFIK::schreibeWert(const QString& column, float value) {
-    clsDATEN d(m_context);
-    d.setETABELLE(QStringLiteral("G0"));
-    d.setESPIDW(m_EID);
+void clsGRAFIK::schreibeWert(clsDATEN& d, const QString& column, float value) {
     d.DVTS(column, value, zeilenAuswahl(m_EIDOBJEKT));
 }
 

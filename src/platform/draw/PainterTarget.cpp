@@ -104,10 +104,22 @@ void PainterTarget::flush() {
         m_painter->end();
 }
 
-void PainterTarget::setFont(const FontSpec& font) { m_font = font; }
+void PainterTarget::setFont(const FontSpec& font) {
+    m_font = font;
+    m_qfont.reset();
+    m_metrics.reset();
+}
 
-QFont PainterTarget::qfont() const {
-    QFont f(platformFontFamily(m_font.name));
+const QFontMetricsF& PainterTarget::metrics() const {
+    if (!m_metrics)
+        m_metrics.emplace(qfont(), device());
+    return *m_metrics;
+}
+
+const QFont& PainterTarget::qfont() const {
+    if (m_qfont)
+        return *m_qfont;
+    QFont& f = m_qfont.emplace(platformFontFamily(m_font.name));
     // Sized so that one point is 25.4 / 72 mm on the device, whatever its logical resolution.
     const QPaintDevice* dev = device();
     const double dpi = dev ? dev->logicalDpiY() : 96.0;
@@ -136,14 +148,14 @@ void PainterTarget::applyBrush(QPainter& p) const {
 void PainterTarget::print(const QString& text, double angleDegrees) {
     const double w = textWidth(text);
     if (QPainter* p = painter()) {
-        const QFont f = qfont();
+        const QFont& f = qfont();
         const QString shown = isSymbolFontName(m_font.name) ? symbolToGreek(text) : text;
         p->save();
         p->setFont(f);
         p->setPen(toQColor(m_foreColor));
         p->translate(toDevice(m_currentX, m_currentY));
         p->rotate(-angleDegrees);
-        p->drawText(QPointF(0, QFontMetricsF(f, device()).ascent()), shown);
+        p->drawText(QPointF(0, metrics().ascent()), shown);
         p->restore();
         changed();
     }
@@ -154,13 +166,11 @@ void PainterTarget::print(const QString& text, double angleDegrees) {
 
 double PainterTarget::textWidth(const QString& text) const {
     const QString shown = isSymbolFontName(m_font.name) ? symbolToGreek(text) : text;
-    const QFontMetricsF fm(qfont(), device());
-    return fm.horizontalAdvance(shown) / unitsToPixelsX();
+    return metrics().horizontalAdvance(shown) / unitsToPixelsX();
 }
 
 double PainterTarget::textHeight(const QString&) const {
-    const QFontMetricsF fm(qfont(), device());
-    return fm.height() / unitsToPixelsY();
+    return metrics().height() / unitsToPixelsY();
 }
 
 void PainterTarget::line(double x1, double y1, double x2, double y2, ColorRef color) {

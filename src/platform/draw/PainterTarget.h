@@ -10,6 +10,7 @@
 #include "platform/draw/DrawTarget.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QRectF>
 #include <memory>
@@ -94,7 +95,8 @@ protected:
 private:
     void applyPen(QPainter& p, ColorRef color) const;
     void applyBrush(QPainter& p) const;
-    QFont qfont() const;
+    const QFont& qfont() const;
+    const QFontMetricsF& metrics() const;
 
     std::unique_ptr<QPainter> m_painter;
     bool m_millimetres = true;
@@ -104,6 +106,9 @@ private:
     FontSpec m_font;
     double m_currentX = 0, m_currentY = 0;
     std::optional<QRectF> m_clip; // device pixels
+    // The font as drawn and its metrics, rebuilt after a font change.
+    mutable std::optional<QFont> m_qfont;
+    mutable std::optional<QFontMetricsF> m_metrics;
 };
 
 } // namespace talur
