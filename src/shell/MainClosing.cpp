@@ -104,6 +104,10 @@ bool frmMAIN::queryUnload(CloseReason reason) {
         if (answer == MsgAnswer::Yes && !saveOnClosing())
             return false;
     }
+    // Nobody can be asked when the session ends: unsaved changes stay in the working copy,
+    // which the next start offers to recover.
+    if (reason == CloseReason::System && m_changed)
+        m_keepWorkingCopy = true;
     if (reason == CloseReason::CloseBox || m_returnToFrame)
         startFrameProgram();
     return true;

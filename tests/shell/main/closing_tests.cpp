@@ -13,13 +13,14 @@ namespace talur::test {
 
 namespace {
 
-enum class How { CloseBox, Quit, Done };
+enum class How { CloseBox, Quit, Done, SessionEnd };
 
 void closeBy(frmMAIN& main, How how) {
     switch (how) {
     case How::CloseBox: main.close(); break;
     case How::Quit: main.mnuBEENDEN_Click(); break;
     case How::Done: main.mnuSCHLIESSEN_Click(); break;
+    case How::SessionEnd: main.sessionEnds(); break;
     }
 }
 
@@ -46,6 +47,7 @@ struct ClosingCase {
     bool saved;
     bool launched;
     bool closed;
+    bool workingCopyKept = false;
 };
 
 TEST_F(ShellTest, ClosingAsksSavesAndReturnsToTheFrameProgramAsTheWayOfClosingSays) {
@@ -60,6 +62,9 @@ TEST_F(ShellTest, ClosingAsksSavesAndReturnsToTheFrameProgramAsTheWayOfClosingSa
         {"quit, changed, no", How::Quit, true, MsgAnswer::No, true, false, false, true},
         {"close box, changed, cancel", How::CloseBox, true, MsgAnswer::Cancel, true, false, false, false},
         {"done, changed, cancel", How::Done, true, MsgAnswer::Cancel, true, false, false, false},
+        {"session ends, unchanged", How::SessionEnd, false, {}, true, false, false, true},
+        // Nobody to ask: the changes stay in the working copy for the next start.
+        {"session ends, changed", How::SessionEnd, true, {}, true, false, false, true, true},
     };
     for (const ClosingCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -93,7 +98,7 @@ TEST_F(ShellTest, ClosingAsksSavesAndReturnsToTheFrameProgramAsTheWayOfClosingSa
         EXPECT_EQ(m_launched, c.launched ? QStringList{root() + QStringLiteral("/MERIDAN")} : QStringList{});
         EXPECT_EQ(m_main->isVisible(), !c.closed);
         EXPECT_EQ(ended, c.closed ? 1 : 0);
-        EXPECT_EQ(QFile::exists(workingCopy()), !c.closed);
+        EXPECT_EQ(QFile::exists(workingCopy()), !c.closed || c.workingCopyKept);
         if (!c.closed) {
             // Cancel keeps everything as it was.
             EXPECT_TRUE(m_main->changed());

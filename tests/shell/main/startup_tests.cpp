@@ -327,3 +327,49 @@ TEST_F(ShellTest, WorkingCopyIsAFreshCopyOfTheProjectDatabase) {
 }
 
 } // namespace talur::test
+
+namespace talur::test {
+
+// Records what start-up shows, and in which order, without a window.
+class RecordingView : public StartUpView {
+public:
+    explicit RecordingView(RunContext& context, QString workingCopy) : m_context(context), m_workingCopy(workingCopy) {}
+    void applyLanguage(int sprache) override { calls << QStringLiteral("language %1").arg(sprache); }
+    void showContext(const ContextPanels& panels) override {
+        calls << QStringLiteral("context ") + panels.project.text;
+        // The panels are filled before the working copy is made.
+        workingCopyAtContext = QFile::exists(m_workingCopy);
+    }
+    void setChanged(bool changed) override { calls << QStringLiteral("changed %1").arg(changed); }
+    void refreshRecordPanel() override {
+        calls << QStringLiteral("records");
+        connectedAtRecords = m_context.cnnX.isOpen();
+    }
+    void showMainWindow() override { calls << QStringLiteral("show"); }
+
+    QStringList calls;
+    bool workingCopyAtContext = true;
+    bool connectedAtRecords = false;
+
+private:
+    RunContext& m_context;
+    QString m_workingCopy;
+};
+
+TEST_F(ShellTest, StartUpRunsItsStepsInOrderWithoutAWindow) {
+    RunContext context;
+    context.setProgramFolder(programFolder());
+    Connection archive;
+    RecordingView view(context, workingCopy());
+    StartUp startUp(context, archive, view);
+    ASSERT_EQ(startUp.run(), StartResult::Running);
+    EXPECT_EQ(view.calls,
+              (QStringList{"language 3", "context P1", "changed 0", "records", "show"}));
+    EXPECT_FALSE(view.workingCopyAtContext);
+    EXPECT_TRUE(view.connectedAtRecords);
+    EXPECT_TRUE(archive.isOpen());
+    EXPECT_TRUE(startUp.progWritten());
+    EXPECT_FALSE(startUp.keptWorkingCopy());
+}
+
+} // namespace talur::test
