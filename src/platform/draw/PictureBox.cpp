@@ -40,25 +40,38 @@ QScrollBar* PictureBox::verticalBar() {
     return m_verticalBar;
 }
 
+QPaintDevice* PictureBox::device() const {
+    const_cast<PictureBox*>(this)->fitImage();
+    return const_cast<QImage*>(&m_image);
+}
+
+void PictureBox::fitImage() {
+    if (m_image.size() == size().expandedTo(QSize(1, 1)))
+        return;
+    flush();
+    QImage grown = blankImage(size(), pixelsPerMm() * 25.4, backColor());
+    {
+        QPainter p(&grown);
+        p.drawImage(0, 0, m_image);
+    }
+    m_image = grown;
+}
+
 const QImage& PictureBox::image() {
+    fitImage();
     flush();
     return m_image;
 }
 
 void PictureBox::paintEvent(QPaintEvent* event) {
+    fitImage();
     flush();
     QPainter p(this);
     p.drawImage(event->rect(), m_image, event->rect());
 }
 
 void PictureBox::resizeEvent(QResizeEvent* event) {
-    flush();
-    QImage grown = blankImage(event->size(), pixelsPerMm() * 25.4, backColor());
-    {
-        QPainter p(&grown);
-        p.drawImage(0, 0, m_image);
-    }
-    m_image = grown;
+    fitImage();
     QWidget::resizeEvent(event);
 }
 

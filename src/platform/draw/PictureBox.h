@@ -39,13 +39,17 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-    QPaintDevice* device() const override { return const_cast<QImage*>(&m_image); }
-    double deviceWidthMm() const override { return m_image.width() / pixelsPerMm(); }
-    double deviceHeightMm() const override { return m_image.height() / pixelsPerMm(); }
+    QPaintDevice* device() const override;
+    double deviceWidthMm() const override { return width() / pixelsPerMm(); }
+    double deviceHeightMm() const override { return height() / pixelsPerMm(); }
     double pixelsPerMm() const override;
     void changed() override { update(); }
 
 private:
+    // A hidden widget learns of its new size only when shown; the image follows the widget's size
+    // whenever it is used, keeping what was drawn.
+    void fitImage();
+
     QImage m_image;
     QString m_tag;
     QScrollBar* m_verticalBar = nullptr;

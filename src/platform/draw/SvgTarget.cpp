@@ -11,7 +11,7 @@ SvgTarget::SvgTarget(const QString& path, double widthMm, double heightMm, doubl
     m_generator->setFileName(path);
     m_generator->setResolution(static_cast<int>(std::lround(dpi)));
     m_generator->setSize(px);
-    m_generator->setViewBox(QRect(QPoint(0, 0), px));
+    m_generator->setViewBox(QRectF(0, 0, widthMm * dpi / 25.4, heightMm * dpi / 25.4));
 }
 
 SvgTarget::~SvgTarget() { finish(); }
