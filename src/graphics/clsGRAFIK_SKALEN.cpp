@@ -126,6 +126,12 @@ void clsGRAFIK::SKALEN(int16_t NR, const SkalenFeld& X, const SkalenFeld& Y) {
     if (balkenSichtbar())
         return;
 
+    if (!m_target) {
+        runner.step([] {
+            throw RunError(err::ObjectNotSet, QStringLiteral("Objektvariable oder With-Blockvariable nicht festgelegt"));
+        });
+        return;
+    }
     float xa = 0, ya = 0, xb = 0, yb = 0;
     KOORDTRANS(z.XMIN, z.YMIN, xa, ya);
     KOORDTRANS(z.XMAX, z.YMAX, xb, yb);

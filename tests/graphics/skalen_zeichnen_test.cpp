@@ -348,6 +348,20 @@ TEST_F(Skalen, ListsTooShortReportUnderSkalenAndOkGoesOn) {
     EXPECT_TRUE(dialogs.transcript()[0].text.startsWith(QStringLiteral("VB-Fehler:9\n")));
 }
 
+TEST_F(Skalen, WithoutATargetTheBoundsAreStoredAndTheDrawingReported) {
+    addG0(1, 11, G0Werte{});
+    clsGRAFIK g(context);
+    g.setELX(100);
+    g.setELY(80);
+    bild11X(g);
+    g.setEBOXMAX(-1);
+    g.SKALEN(-1, std::vector<float>{2.7f});
+    EXPECT_FLOAT_EQ(static_cast<float>(g0(1, 11, QStringLiteral("XMAX"))), 4.0f);
+    ASSERT_EQ(dialogs.transcript().size(), 1);
+    EXPECT_EQ(dialogs.transcript()[0].title, QStringLiteral("Skalen"));
+    EXPECT_TRUE(dialogs.transcript()[0].text.startsWith(QStringLiteral("VB-Fehler:91\n")));
+}
+
 class SkalenBalken : public Skalen {
 protected:
     void SetUp() override {
