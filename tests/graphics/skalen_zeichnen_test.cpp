@@ -304,6 +304,12 @@ TEST_F(Skalen, LogarithmicAxisKeepsLogarithmsInMemoryAndRealValuesInTheRow) {
     EXPECT_FLOAT_EQ(g->zeile().XMIN, -2.0f);
     EXPECT_FLOAT_EQ(g->zeile().XMAX, 2.0f);
     EXPECT_EQ(textsOf(0), (QStringList{"0,01", "0,10", "1,00", "10,00", "100,00", "100,00"}));
+    // With a point as decimal separator the digits stay whole; only a trailing separator would go.
+    regionalSettings().decimalSeparator = QLatin1Char('.');
+    target.reset();
+    g->SKALEN(-1, std::vector<float>{0.05f, 30.0f}, std::vector<float>{0.0f});
+    EXPECT_EQ(textsOf(0).first(), QStringLiteral("0.01"));
+    regionalSettings().decimalSeparator = QLatin1Char(',');
     EXPECT_TRUE(dialogs.transcript().isEmpty());
 }
 
