@@ -26,7 +26,8 @@ constexpr int kRecords = 10000;
 class Installation {
 public:
     Installation() {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.filePath(QStringLiteral("config")));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           m_dir.filePath(QStringLiteral("config")));
         qputenv("TALUR_USER", "bench");
         sys::overrideLocale(QStringLiteral("de_DE"));
         for (const char* folder : {"PROG", "settings", "projects/P1"})
@@ -34,11 +35,13 @@ public:
         DbSchema::create(m_dir.filePath(QStringLiteral("PROG/TALUR.db")), DbKind::Project);
         DbSchema::create(settings(QStringLiteral("ARCHIV.db")), DbKind::Archive);
         DbSchema::create(settings(QStringLiteral("VORGABE.db")), DbKind::Presets);
-        sys::saveSetting(QStringLiteral("Extras"), QStringLiteral("Datenbankpfad"), m_dir.filePath(QStringLiteral("settings")));
+        sys::saveSetting(QStringLiteral("Extras"), QStringLiteral("Datenbankpfad"),
+                         m_dir.filePath(QStringLiteral("settings")));
         Connection archive;
         archive.open(settings(QStringLiteral("ARCHIV.db")));
-        DbAdmin(archive).store({QStringLiteral("BENCH"), kFrameProgram, m_dir.filePath(QStringLiteral("projects")),
-                                QStringLiteral("P1"), QStringLiteral("B. Ench")});
+        DbAdmin(archive).store({QStringLiteral("BENCH"), kFrameProgram,
+                                m_dir.filePath(QStringLiteral("projects")), QStringLiteral("P1"),
+                                QStringLiteral("B. Ench")});
         fillProject(project());
     }
 

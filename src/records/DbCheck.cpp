@@ -41,12 +41,14 @@ DbProblem checkTable(Connection& connection, const TableLayout& table, bool exac
 
 QString kindName(DbKind kind, bool english) {
     switch (kind) {
-    case DbKind::Project: return english ? QStringLiteral("a TALUR project database")
-                                         : QStringLiteral("keine TALUR-Projektdatenbank");
-    case DbKind::Archive: return english ? QStringLiteral("an archive database with the table ADMIN")
-                                         : QStringLiteral("keine Archivdatenbank mit der Tabelle ADMIN");
-    case DbKind::Presets: return english ? QStringLiteral("a presets database")
-                                         : QStringLiteral("keine Vorgabedatenbank");
+    case DbKind::Project:
+        return english ? QStringLiteral("a TALUR project database")
+                       : QStringLiteral("keine TALUR-Projektdatenbank");
+    case DbKind::Archive:
+        return english ? QStringLiteral("an archive database with the table ADMIN")
+                       : QStringLiteral("keine Archivdatenbank mit der Tabelle ADMIN");
+    case DbKind::Presets:
+        return english ? QStringLiteral("a presets database") : QStringLiteral("keine Vorgabedatenbank");
     }
     return {};
 }
@@ -75,25 +77,29 @@ DbProblem DbCheck::check(const QString& path, DbKind kind) {
 QString DbCheck::describe(const DbProblem& problem, int sprache) {
     const bool en = sprache == 1;
     switch (problem.kind) {
-    case DbProblem::Kind::None: return {};
+    case DbProblem::Kind::None:
+        return {};
     case DbProblem::Kind::Missing:
         return en ? QStringLiteral("The file does not exist.") : QStringLiteral("Die Datei existiert nicht.");
     case DbProblem::Kind::NotSqlite:
         return en ? QStringLiteral("The file is not an SQLite database.")
                   : QStringLiteral("Die Datei ist keine SQLite-Datenbank.");
     case DbProblem::Kind::Unreadable:
-        return (en ? QStringLiteral("The file cannot be read: ") : QStringLiteral("Die Datei ist nicht lesbar: ")) +
+        return (en ? QStringLiteral("The file cannot be read: ")
+                   : QStringLiteral("Die Datei ist nicht lesbar: ")) +
                problem.detail;
     case DbProblem::Kind::MissingTable:
         return en ? QStringLiteral("Table %1 is missing.").arg(problem.table)
                   : QStringLiteral("Die Tabelle %1 fehlt.").arg(problem.table);
     case DbProblem::Kind::MissingColumn:
         return en ? QStringLiteral("Column %1 is missing in table %2.").arg(problem.column, problem.table)
-                  : QStringLiteral("In der Tabelle %2 fehlt die Spalte %1.").arg(problem.column, problem.table);
+                  : QStringLiteral("In der Tabelle %2 fehlt die Spalte %1.")
+                        .arg(problem.column, problem.table);
     case DbProblem::Kind::ColumnLayout:
         return en ? QStringLiteral("The columns of table %1 differ from the empty database (found: %2).")
                         .arg(problem.table, problem.detail)
-                  : QStringLiteral("Die Spalten der Tabelle %1 weichen von der leeren Datenbank ab (gefunden: %2).")
+                  : QStringLiteral(
+                        "Die Spalten der Tabelle %1 weichen von der leeren Datenbank ab (gefunden: %2).")
                         .arg(problem.table, problem.detail);
     }
     return {};
@@ -102,12 +108,13 @@ QString DbCheck::describe(const DbProblem& problem, int sprache) {
 QString DbCheck::message(const QString& path, DbKind kind, const DbProblem& problem, int sprache) {
     const bool en = sprache == 1;
     if (problem.kind == DbProblem::Kind::Missing)
-        return (en ? QStringLiteral("The file %1 does not exist!") : QStringLiteral("Die Datei %1 existiert nicht!"))
+        return (en ? QStringLiteral("The file %1 does not exist!")
+                   : QStringLiteral("Die Datei %1 existiert nicht!"))
             .arg(path);
-    const QString head = en ? QStringLiteral("The file ") + path + QStringLiteral(" is not ") + kindName(kind, true) +
-                                  QStringLiteral("!")
-                            : QStringLiteral("Die Datei ") + path + QStringLiteral(" ist ") + kindName(kind, false) +
-                                  QStringLiteral("!");
+    const QString head = en ? QStringLiteral("The file ") + path + QStringLiteral(" is not ") +
+                                  kindName(kind, true) + QStringLiteral("!")
+                            : QStringLiteral("Die Datei ") + path + QStringLiteral(" ist ") +
+                                  kindName(kind, false) + QStringLiteral("!");
     return head + kLineBreak + describe(problem, sprache);
 }
 

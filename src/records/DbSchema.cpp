@@ -20,9 +20,12 @@ namespace {
 
 QString sectionName(DbKind kind) {
     switch (kind) {
-    case DbKind::Project: return QStringLiteral("project");
-    case DbKind::Archive: return QStringLiteral("archive");
-    case DbKind::Presets: return QStringLiteral("presets");
+    case DbKind::Project:
+        return QStringLiteral("project");
+    case DbKind::Archive:
+        return QStringLiteral("archive");
+    case DbKind::Presets:
+        return QStringLiteral("presets");
     }
     return {};
 }
@@ -131,12 +134,12 @@ void DbSchema::create(const QString& path, DbKind kind) {
     QString partPath;
     {
         // An empty file is an empty database to the engine; the name only has to be unique.
-        QTemporaryFile part(QDir(folder).filePath(QStringLiteral(".") + target.fileName() +
-                                                  QStringLiteral(".XXXXXX")));
+        QTemporaryFile part(
+            QDir(folder).filePath(QStringLiteral(".") + target.fileName() + QStringLiteral(".XXXXXX")));
         part.setAutoRemove(false);
         if (!part.open())
-            throw RunError(err::PathFileAccess, QStringLiteral("Datei kann nicht angelegt werden: ") +
-                                                    part.fileTemplate());
+            throw RunError(err::PathFileAccess,
+                           QStringLiteral("Datei kann nicht angelegt werden: ") + part.fileTemplate());
         partPath = part.fileName();
     }
     try {
@@ -146,13 +149,13 @@ void DbSchema::create(const QString& path, DbKind kind) {
             connection.execute(statement);
         connection.close();
         // The temporary file was private to this user; the database is not.
-        QFile::setPermissions(partPath, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
-                                            QFileDevice::ReadOther);
+        QFile::setPermissions(partPath, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                            QFileDevice::ReadGroup | QFileDevice::ReadOther);
         std::error_code error;
         std::filesystem::rename(partPath.toStdString(), target.absoluteFilePath().toStdString(), error);
         if (error)
-            throw RunError(err::PathFileAccess, QString::fromStdString(error.message()) +
-                                                    QStringLiteral(": ") + path);
+            throw RunError(err::PathFileAccess,
+                           QString::fromStdString(error.message()) + QStringLiteral(": ") + path);
     } catch (...) {
         QFile::remove(partPath);
         throw;

@@ -19,22 +19,25 @@ namespace {
 const QString kUnloadTitle = QStringLiteral("frmMAIN / Unload");
 
 QString textSaveQuestion(const QString& projekt, int sprache) {
-    return sprache == 1 ? QStringLiteral("Do you want to save changes to project ") + projekt + QStringLiteral("?")
-                        : QStringLiteral("Sollen die Änderungen in Projekt ") + projekt +
-                              QStringLiteral(" gespeichert werden?");
+    return sprache == 1
+               ? QStringLiteral("Do you want to save changes to project ") + projekt + QStringLiteral("?")
+               : QStringLiteral("Sollen die Änderungen in Projekt ") + projekt +
+                     QStringLiteral(" gespeichert werden?");
 }
 
-QString textSaveFailed(const QString& projekt, const QString& reason, const QString& workingCopy, int sprache) {
+QString textSaveFailed(const QString& projekt, const QString& reason, const QString& workingCopy,
+                       int sprache) {
     const QString why = reason.isEmpty() ? QString() : reason + kLineBreak;
     if (sprache == 1)
         return QStringLiteral("The changes to project ") + projekt + QStringLiteral(" could not be saved.") +
                kLineBreak + why + QStringLiteral("The working copy ") + workingCopy +
                QStringLiteral(" is kept; the next start offers to take it over.") + kLineBreak +
                QStringLiteral("OK ends the program, Cancel returns to it.");
-    return QStringLiteral("Die Änderungen in Projekt ") + projekt + QStringLiteral(" konnten nicht gespeichert werden.") +
-           kLineBreak + why + QStringLiteral("Die Arbeitskopie ") + workingCopy +
-           QStringLiteral(" bleibt erhalten; beim nächsten Start wird angeboten, sie zu übernehmen.") + kLineBreak +
-           QStringLiteral("OK beendet das Programm, Abbrechen kehrt zum Programm zurück.");
+    return QStringLiteral("Die Änderungen in Projekt ") + projekt +
+           QStringLiteral(" konnten nicht gespeichert werden.") + kLineBreak + why +
+           QStringLiteral("Die Arbeitskopie ") + workingCopy +
+           QStringLiteral(" bleibt erhalten; beim nächsten Start wird angeboten, sie zu übernehmen.") +
+           kLineBreak + QStringLiteral("OK beendet das Programm, Abbrechen kehrt zum Programm zurück.");
 }
 
 } // namespace
@@ -130,9 +133,9 @@ bool frmMAIN::saveOnClosing() {
     } catch (const RunError&) {
         workingCopy = QStringLiteral("?");
     }
-    const MsgAnswer answer =
-        dialogs().message(textSaveFailed(m_context.PROJEKT(), reason, workingCopy, SPRACHE()), MsgButtons::OkCancel,
-                          MsgIcon::Exclamation, m_menu->action(QStringLiteral("mnuBEENDEN"))->text());
+    const MsgAnswer answer = dialogs().message(
+        textSaveFailed(m_context.PROJEKT(), reason, workingCopy, SPRACHE()), MsgButtons::OkCancel,
+        MsgIcon::Exclamation, m_menu->action(QStringLiteral("mnuBEENDEN"))->text());
     if (answer == MsgAnswer::Cancel)
         return false;
     m_keepWorkingCopy = true;

@@ -50,7 +50,8 @@ bool PanelKeys::eventFilter(QObject* watched, QEvent* event) {
         }
         break;
     }
-    default: break;
+    default:
+        break;
     }
     return QObject::eventFilter(watched, event);
 }

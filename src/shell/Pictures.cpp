@@ -122,7 +122,8 @@ QPixmap diagram(QSize size) {
         const double end = 0.05 + 0.85 * std::pow(preload / 2.0, 1.6);
         QPainterPath branch;
         branch.moveTo(point(preload, end));
-        branch.cubicTo(point(preload * 0.7, end - 0.02), point(preload * 0.35, end - 0.07), point(0.0, end - 0.1));
+        branch.cubicTo(point(preload * 0.7, end - 0.02), point(preload * 0.35, end - 0.07),
+                       point(0.0, end - 0.1));
         p.drawPath(branch);
     }
     p.setPen(QPen(Qt::black, 1));
@@ -137,8 +138,8 @@ QPixmap diagram(QSize size) {
     p.save();
     p.translate(size.width() * 0.05, plot.center().y());
     p.rotate(-90);
-    p.drawText(QRectF(-plot.height() / 2, -size.width() * 0.05, plot.height(), size.width() * 0.1), Qt::AlignCenter,
-               QStringLiteral("ε [%]"));
+    p.drawText(QRectF(-plot.height() / 2, -size.width() * 0.05, plot.height(), size.width() * 0.1),
+               Qt::AlignCenter, QStringLiteral("ε [%]"));
     p.restore();
     return pixmap;
 }

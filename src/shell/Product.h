@@ -15,7 +15,8 @@ inline QString productName() {
 
 // "Version Februar 2002" / "Version February 2002".
 inline QString versionCaption(int sprache) {
-    return QStringLiteral("Version ") + (sprache == 1 ? QStringLiteral("February 2002") : QStringLiteral("Februar 2002"));
+    return QStringLiteral("Version ") +
+           (sprache == 1 ? QStringLiteral("February 2002") : QStringLiteral("Februar 2002"));
 }
 
 } // namespace talur

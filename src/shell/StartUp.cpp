@@ -24,21 +24,25 @@ StartUp::StartUp(RunContext& context, Connection& archive, StartUpView& view)
     : m_context(context), m_archive(archive), m_view(view) {}
 
 QString StartUp::textFrameOnly(int sprache) {
-    return sprache == 1 ? QStringLiteral("Program ") + kProgramTitle + QStringLiteral(" can used only via the frame program!")
+    return sprache == 1 ? QStringLiteral("Program ") + kProgramTitle +
+                              QStringLiteral(" can used only via the frame program!")
                         : QStringLiteral("Programm ") + kProgramTitle +
                               QStringLiteral(" kann nur über das Rahmenprogramm ausgeführt werden!");
 }
 
 QString StartUp::textNoProjectFolder(const QString& projekt, int sprache) {
-    return sprache == 1 ? QStringLiteral("Project directory ") + projekt + QStringLiteral(" dosn't exist!")
-                        : QStringLiteral("Projektsverzeichnis ") + projekt + QStringLiteral(" existiert nicht!");
+    return sprache == 1
+               ? QStringLiteral("Project directory ") + projekt + QStringLiteral(" dosn't exist!")
+               : QStringLiteral("Projektsverzeichnis ") + projekt + QStringLiteral(" existiert nicht!");
 }
 
 QString StartUp::textNoTemplate(int sprache) {
-    return sprache == 1 ? QStringLiteral("The empty database ") + kProgramTitle + QStringLiteral(".db dosn't exist!") +
-                              kLineBreak + QStringLiteral("Orvalis has to be installed again!")
-                        : QStringLiteral("Die leere Datenbank ") + kProgramTitle + QStringLiteral(".db existiert nicht!") +
-                              kLineBreak + QStringLiteral("Orvalis muß neu installiert werden!");
+    return sprache == 1
+               ? QStringLiteral("The empty database ") + kProgramTitle + QStringLiteral(".db dosn't exist!") +
+                     kLineBreak + QStringLiteral("Orvalis has to be installed again!")
+               : QStringLiteral("Die leere Datenbank ") + kProgramTitle +
+                     QStringLiteral(".db existiert nicht!") + kLineBreak +
+                     QStringLiteral("Orvalis muß neu installiert werden!");
 }
 
 QString StartUp::textInterrupted(int sprache) {
@@ -54,30 +58,11 @@ StartResult StartUp::run() {
     const int sprache = m_context.SPRACHE();
     m_view.applyLanguage(sprache);
     ErrorRunner runner(kLoadTitle, prefixFor(sprache));
-    const QString user = m_context.BENUTZER();
 
     if (m_context.isStandalone()) {
         takeStandaloneProject();
-    } else {
-        const QString archive = m_context.archivePath();
-        if (!runner.step([&] {
-                DbCheck::require(archive, DbKind::Archive, sprache);
-                m_archive.open(archive);
-            }))
-            return abort();
-        const QString presets = m_context.presetsPath();
-        if (!runner.step([&] {
-                DbCheck::require(presets, DbKind::Presets, sprache);
-                m_context.cnnX_V.open(presets);
-            }))
-            return abort();
-        bool hasRow = false;
-        if (!readAdminRow(runner, hasRow))
-            return abort();
-        if (!hasRow)
-            return refuse(textFrameOnly(sprache));
-        if (!checksPass())
-            return StartResult::Refused;
+    } else if (const StartResult result = takeFrameProject(runner); result != StartResult::Running) {
+        return result;
     }
 
     // The project database is checked before anything is written, so a refused start leaves the
@@ -86,7 +71,7 @@ StartResult StartUp::run() {
     if (const DbProblem problem = DbCheck::check(project, DbKind::Project))
         return refuse(DbCheck::message(project, DbKind::Project, problem, sprache));
     if (!m_context.isStandalone() && !runner.step([&] {
-            DbAdmin(m_archive).writeProg(user, kProgramTitle);
+            DbAdmin(m_archive).writeProg(m_context.BENUTZER(), kProgramTitle);
             m_progWritten = true;
         }))
         return abort();
@@ -103,6 +88,30 @@ StartResult StartUp::run() {
     return StartResult::Running;
 }
 
+// The settings databases, the user's ADMIN row and the checks of the project folder and the empty
+// database. Running means the run context holds the user's project.
+StartResult StartUp::takeFrameProject(ErrorRunner& runner) {
+    const int sprache = m_context.SPRACHE();
+    const QString archive = m_context.archivePath();
+    if (!runner.step([&] {
+            DbCheck::require(archive, DbKind::Archive, sprache);
+            m_archive.open(archive);
+        }))
+        return abort();
+    const QString presets = m_context.presetsPath();
+    if (!runner.step([&] {
+            DbCheck::require(presets, DbKind::Presets, sprache);
+            m_context.cnnX_V.open(presets);
+        }))
+        return abort();
+    bool hasRow = false;
+    if (!readAdminRow(runner, hasRow))
+        return abort();
+    if (!hasRow)
+        return refuse(textFrameOnly(sprache));
+    return checksPass() ? StartResult::Running : StartResult::Refused;
+}
+
 void StartUp::takeLocale() {
     const sys::LocaleInfo locale = sys::systemLocale();
     m_context.setLanguage(sys::languageCode(locale.language), locale.decimalSeparator);
@@ -111,7 +120,8 @@ void StartUp::takeLocale() {
 }
 
 void StartUp::takeStandaloneProject() {
-    m_context.setProject(files::parentFolder(m_context.programFolder()), kStandaloneProject, m_context.BENUTZER());
+    m_context.setProject(files::parentFolder(m_context.programFolder()), kStandaloneProject,
+                         m_context.BENUTZER());
 }
 
 // Each part is a step of its own, so a missing archive is reported at the query and at the row test

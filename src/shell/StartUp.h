@@ -10,6 +10,8 @@
 
 namespace talur {
 
+class ErrorRunner;
+
 class StartUpView {
 public:
     virtual ~StartUpView() = default;
@@ -44,9 +46,10 @@ public:
 private:
     void takeLocale();
     void takeStandaloneProject();
-    bool readAdminRow(class ErrorRunner& runner, bool& hasRow);
+    StartResult takeFrameProject(ErrorRunner& runner);
+    bool readAdminRow(ErrorRunner& runner, bool& hasRow);
     bool checksPass();
-    bool prepareWorkingCopy(class ErrorRunner& runner);
+    bool prepareWorkingCopy(ErrorRunner& runner);
     bool openWorkingCopy();
     StartResult refuse(const QString& text);
     StartResult abort();

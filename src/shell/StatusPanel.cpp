@@ -32,7 +32,8 @@ void StatusPanel::setBevel(Bevel bevel) {
 
 void StatusPanel::setAutoSize(AutoSize autoSize) {
     m_autoSize = autoSize;
-    setSizePolicy(autoSize == AutoSize::Spring ? QSizePolicy::Expanding : QSizePolicy::Fixed, QSizePolicy::Fixed);
+    setSizePolicy(autoSize == AutoSize::Spring ? QSizePolicy::Expanding : QSizePolicy::Fixed,
+                  QSizePolicy::Fixed);
     updateGeometry();
 }
 
@@ -44,9 +45,10 @@ void StatusPanel::setMinWidth(int pixels) {
 QSize StatusPanel::sizeHint() const {
     const QFontMetrics metrics(font());
     // Rendered text can be a pixel or two wider than its advance; the bevel takes one more.
-    const int textWidth = m_autoSize == AutoSize::Spring
-                              ? 0
-                              : std::max(metrics.horizontalAdvance(m_text), metrics.boundingRect(m_text).width()) + 3;
+    const int textWidth =
+        m_autoSize == AutoSize::Spring
+            ? 0
+            : std::max(metrics.horizontalAdvance(m_text), metrics.boundingRect(m_text).width()) + 3;
     return {std::max(m_minWidth, textWidth + 2 * kPadding), metrics.height() + 6};
 }
 

@@ -21,7 +21,8 @@ const CommandTexts kCommands[] = {
     {"Drucken", "Print", "Ausgabeseite drucken", "Print loaded pages"},
     {"Kopie", "Copy", "Bildschirmkopie speichern", "Save Screenshot"},
     {"Word", "Word", "Ausgabeseite in ein Word-Dokument übertragen", "Send current page to word"},
-    {"AutoCAD", "AutoCAD", "Ausgabeseite in eine AutoCAD-Zeichnung übertragen", "Send current page to AutoCAD"},
+    {"AutoCAD", "AutoCAD", "Ausgabeseite in eine AutoCAD-Zeichnung übertragen",
+     "Send current page to AutoCAD"},
     {"Schließen", "Close", "Zurück zum Startbildschirm", "Back to the front window"},
 };
 

@@ -100,7 +100,9 @@ frmINFO::frmINFO(int sprache, QWidget* parent)
             for (int i = 0; i < 8; ++i)
                 m_lblORB[i]->setText(lines[i]);
         },
-        [&] { setWindowTitle((en ? QStringLiteral("Info of ") : QStringLiteral("Info zu ")) + kProgramTitle); },
+        [&] {
+            setWindowTitle((en ? QStringLiteral("Info of ") : QStringLiteral("Info zu ")) + kProgramTitle);
+        },
         [&] {
             const QString lines[7] = {
                 kProductFamily,

@@ -54,9 +54,9 @@ void mdiAUTOSTART::build(int sprache) {
         address.FIRMA1(),
         address.STR() + QStringLiteral(", ") + address.PLZ(),
         (en ? QStringLiteral("Head of Found.: ") : QStringLiteral("Vorsitzender: ")) + address.VORSITZ(),
-        (en ? QStringLiteral("Phone: ") : QStringLiteral("Telefon: ")) + address.TEL() + QStringLiteral(", ") +
-            QStringLiteral("E-Mail: ") + address.EMAIL() + QStringLiteral(", ") + QStringLiteral("Internet: ") +
-            address.URL(),
+        (en ? QStringLiteral("Phone: ") : QStringLiteral("Telefon: ")) + address.TEL() +
+            QStringLiteral(", ") + QStringLiteral("E-Mail: ") + address.EMAIL() + QStringLiteral(", ") +
+            QStringLiteral("Internet: ") + address.URL(),
     };
     const QFont fonts[4] = {arial(12, true), arial(9.75, true), arial(9.75, true), arial(8.25, false)};
     for (int i = 0; i < 4; ++i)
@@ -113,13 +113,15 @@ void mdiAUTOSTART::arrange() {
     const int titleTop = qRound((H - m_lblTITEL->height()) / 2.75);
     m_lblTITEL->move((W - m_lblTITEL->width()) / 2, titleTop);
     m_lblUNTERTITEL->adjustSize();
-    m_lblUNTERTITEL->move((W - m_lblUNTERTITEL->width()) / 2, titleTop + qRound(1.15 * m_lblUNTERTITEL->height()));
+    m_lblUNTERTITEL->move((W - m_lblUNTERTITEL->width()) / 2,
+                          titleTop + qRound(1.15 * m_lblUNTERTITEL->height()));
 
     m_lblVERSION->adjustSize();
     const int versionTop = H - twips(1000);
     m_lblVERSION->move(twips(200), versionTop);
     m_imgDIA->adjustSize();
-    m_imgDIA->move(W - m_imgDIA->width() - twips(1000), H - m_imgDIA->height() - twips(1000) + m_lblVERSION->height());
+    m_imgDIA->move(W - m_imgDIA->width() - twips(1000),
+                   H - m_imgDIA->height() - twips(1000) + m_lblVERSION->height());
 
     const int barHeight = m_pgbBERECHNEN->sizeHint().height();
     m_pgbBERECHNEN->setGeometry(twips(200), versionTop - 3 * barHeight, W / 4, barHeight);

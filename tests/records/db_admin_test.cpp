@@ -20,11 +20,12 @@ protected:
 TEST_F(DbAdminTest, StoreAddsThenUpdatesTheUsersRow) {
     DbAdmin admin(m_archive);
     EXPECT_FALSE(admin.read(QStringLiteral("ANNA")));
-    admin.store({QStringLiteral("ANNA"), QStringLiteral("MERIDAN"), QStringLiteral("/p"), QStringLiteral("P1"),
-                 QStringLiteral("A. B.")});
-    admin.store({QStringLiteral("BERT"), QStringLiteral("MERIDAN"), QStringLiteral("/q"), QStringLiteral("Q1"), {}});
-    admin.store({QStringLiteral("ANNA"), QStringLiteral("MERIDAN"), QStringLiteral("/p"), QStringLiteral("P2"),
-                 QStringLiteral("A. B.")});
+    admin.store({QStringLiteral("ANNA"), QStringLiteral("MERIDAN"), QStringLiteral("/p"),
+                 QStringLiteral("P1"), QStringLiteral("A. B.")});
+    admin.store(
+        {QStringLiteral("BERT"), QStringLiteral("MERIDAN"), QStringLiteral("/q"), QStringLiteral("Q1"), {}});
+    admin.store({QStringLiteral("ANNA"), QStringLiteral("MERIDAN"), QStringLiteral("/p"),
+                 QStringLiteral("P2"), QStringLiteral("A. B.")});
     const auto anna = admin.read(QStringLiteral("ANNA"));
     ASSERT_TRUE(anna);
     EXPECT_EQ(anna->PROJEKT, QStringLiteral("P2"));

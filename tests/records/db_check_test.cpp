@@ -51,35 +51,49 @@ TEST(DbCheck, FindsWhatIsWrongWithADatabaseFile) {
         {"valid presets", DbKind::Presets, DbKind::Presets, {}, DbProblem::Kind::None, "", ""},
         {"missing file", DbKind::Project, DbKind::Project, [](const QString& p) { QFile::remove(p); },
          DbProblem::Kind::Missing, "", ""},
-        {"text file", DbKind::Project, DbKind::Project, [](const QString& p) { overwrite(p, "KEN;KOM\nB1;Ton\n"); },
-         DbProblem::Kind::NotSqlite, "", ""},
+        {"text file", DbKind::Project, DbKind::Project,
+         [](const QString& p) { overwrite(p, "KEN;KOM\nB1;Ton\n"); }, DbProblem::Kind::NotSqlite, "", ""},
         {"empty file", DbKind::Project, DbKind::Project, [](const QString& p) { overwrite(p, {}); },
          DbProblem::Kind::NotSqlite, "", ""},
         {"damaged after the header", DbKind::Project, DbKind::Project,
-         [](const QString& p) { overwrite(p, QByteArray("SQLite format 3\0", 16) + QByteArray(4000, '\x5a')); },
+         [](const QString& p) {
+             overwrite(p, QByteArray("SQLite format 3\0", 16) + QByteArray(4000, '\x5a'));
+         },
          DbProblem::Kind::Unreadable, "", ""},
-        {"missing table", DbKind::Project, DbKind::Project, [](const QString& p) { run(p, {"DROP TABLE [G0]"}); },
-         DbProblem::Kind::MissingTable, "G0", ""},
+        {"missing table", DbKind::Project, DbKind::Project,
+         [](const QString& p) { run(p, {"DROP TABLE [G0]"}); }, DbProblem::Kind::MissingTable, "G0", ""},
         {"missing column", DbKind::Project, DbKind::Project,
-         [](const QString& p) { run(p, {"ALTER TABLE [E2] DROP COLUMN [SIMAX]"}); }, DbProblem::Kind::MissingColumn,
-         "E2", "SIMAX"},
+         [](const QString& p) { run(p, {"ALTER TABLE [E2] DROP COLUMN [SIMAX]"}); },
+         DbProblem::Kind::MissingColumn, "E2", "SIMAX"},
         {"column order", DbKind::Project, DbKind::Project,
          [](const QString& p) {
-             run(p, {"DROP TABLE [E1]", "CREATE TABLE [E1] ([KEN] TEXT, [ID] INTEGER, [KOM] TEXT, [AKT] BOOLEAN)"});
+             run(p, {"DROP TABLE [E1]",
+                     "CREATE TABLE [E1] ([KEN] TEXT, [ID] INTEGER, [KOM] TEXT, [AKT] BOOLEAN)"});
          },
          DbProblem::Kind::ColumnLayout, "E1", ""},
         {"extra project column", DbKind::Project, DbKind::Project,
-         [](const QString& p) { run(p, {"ALTER TABLE [E3] ADD COLUMN [X] REAL"}); }, DbProblem::Kind::ColumnLayout,
-         "E3", ""},
+         [](const QString& p) { run(p, {"ALTER TABLE [E3] ADD COLUMN [X] REAL"}); },
+         DbProblem::Kind::ColumnLayout, "E3", ""},
         {"extra archive column is fine", DbKind::Archive, DbKind::Archive,
-         [](const QString& p) { run(p, {"ALTER TABLE [ADMIN] ADD COLUMN [SPRACHE] TEXT"}); }, DbProblem::Kind::None,
-         "", ""},
+         [](const QString& p) { run(p, {"ALTER TABLE [ADMIN] ADD COLUMN [SPRACHE] TEXT"}); },
+         DbProblem::Kind::None, "", ""},
         {"archive without PROG", DbKind::Archive, DbKind::Archive,
-         [](const QString& p) { run(p, {"ALTER TABLE [ADMIN] DROP COLUMN [PROG]"}); }, DbProblem::Kind::MissingColumn,
-         "ADMIN", "PROG"},
-        {"project taken for the archive", DbKind::Project, DbKind::Archive, {}, DbProblem::Kind::MissingTable, "ADMIN",
+         [](const QString& p) { run(p, {"ALTER TABLE [ADMIN] DROP COLUMN [PROG]"}); },
+         DbProblem::Kind::MissingColumn, "ADMIN", "PROG"},
+        {"project taken for the archive",
+         DbKind::Project,
+         DbKind::Archive,
+         {},
+         DbProblem::Kind::MissingTable,
+         "ADMIN",
          ""},
-        {"archive taken for a project", DbKind::Archive, DbKind::Project, {}, DbProblem::Kind::MissingTable, "E1", ""},
+        {"archive taken for a project",
+         DbKind::Archive,
+         DbKind::Project,
+         {},
+         DbProblem::Kind::MissingTable,
+         "E1",
+         ""},
     };
     for (const CheckCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -107,18 +121,32 @@ TEST(DbCheck, MessagesSayWhichFileAndWhyInBothLanguages) {
         int sprache;
         const char* text;
     } cases[] = {
-        {{DbProblem::Kind::MissingTable, "E3", {}, {}}, DbKind::Project, 3,
+        {{DbProblem::Kind::MissingTable, "E3", {}, {}},
+         DbKind::Project,
+         3,
          "Die Datei /p/TALUR.db ist keine TALUR-Projektdatenbank!\nDie Tabelle E3 fehlt."},
-        {{DbProblem::Kind::MissingTable, "E3", {}, {}}, DbKind::Project, 1,
+        {{DbProblem::Kind::MissingTable, "E3", {}, {}},
+         DbKind::Project,
+         1,
          "The file /p/TALUR.db is not a TALUR project database!\nTable E3 is missing."},
-        {{DbProblem::Kind::MissingColumn, "ADMIN", "PROG", {}}, DbKind::Archive, 3,
-         "Die Datei /p/TALUR.db ist keine Archivdatenbank mit der Tabelle ADMIN!\nIn der Tabelle ADMIN fehlt die Spalte PROG."},
-        {{DbProblem::Kind::NotSqlite, {}, {}, {}}, DbKind::Presets, 1,
+        {{DbProblem::Kind::MissingColumn, "ADMIN", "PROG", {}},
+         DbKind::Archive,
+         3,
+         "Die Datei /p/TALUR.db ist keine Archivdatenbank mit der Tabelle ADMIN!\nIn der Tabelle ADMIN fehlt "
+         "die Spalte PROG."},
+        {{DbProblem::Kind::NotSqlite, {}, {}, {}},
+         DbKind::Presets,
+         1,
          "The file /p/TALUR.db is not a presets database!\nThe file is not an SQLite database."},
-        {{DbProblem::Kind::ColumnLayout, "E1", {}, "KEN, ID"}, DbKind::Project, 1,
+        {{DbProblem::Kind::ColumnLayout, "E1", {}, "KEN, ID"},
+         DbKind::Project,
+         1,
          "The file /p/TALUR.db is not a TALUR project database!\n"
          "The columns of table E1 differ from the empty database (found: KEN, ID)."},
-        {{DbProblem::Kind::Missing, {}, {}, {}}, DbKind::Project, 3, "Die Datei /p/TALUR.db existiert nicht!"},
+        {{DbProblem::Kind::Missing, {}, {}, {}},
+         DbKind::Project,
+         3,
+         "Die Datei /p/TALUR.db existiert nicht!"},
         {{DbProblem::Kind::Missing, {}, {}, {}}, DbKind::Project, 1, "The file /p/TALUR.db does not exist!"},
     };
     for (const Case& c : cases)
@@ -133,7 +161,8 @@ TEST(DbCheck, RequireThrowsWithTheMessage) {
         FAIL() << "no error";
     } catch (const RunError& error) {
         EXPECT_EQ(error.number(), err::FileNotFound);
-        EXPECT_EQ(error.description(), QStringLiteral("Die Datei ") + missing + QStringLiteral(" existiert nicht!"));
+        EXPECT_EQ(error.description(),
+                  QStringLiteral("Die Datei ") + missing + QStringLiteral(" existiert nicht!"));
     }
     const QString text = folder.file(QStringLiteral("text.db"));
     overwrite(text, "hello");

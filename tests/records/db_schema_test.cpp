@@ -37,8 +37,8 @@ TEST(DbSchema, SectionsDeclareTheTablesTheProgramUses) {
         EXPECT_EQ(table.columns.value(0), QStringLiteral("ID")) << table.name.toStdString();
     EXPECT_EQ(columnsOf(DbKind::Project, "E1"), (QStringList{"ID", "KEN", "KOM", "AKT"}));
     EXPECT_EQ(columnsOf(DbKind::Project, "E2"),
-              (QStringList{"ID", "A1", "C1S", "C1", "A2", "C2S", "C2", "SIBK", "SI0", "E0", "SIA", "SIMAX", "N", "A", "B",
-                           "C", "AR", "CR", "SIBS", "EBS", "SI1", "SI2"}));
+              (QStringList{"ID",    "A1", "C1S", "C1", "A2", "C2S", "C2", "SIBK", "SI0", "E0",  "SIA",
+                           "SIMAX", "N",  "A",   "B",  "C",  "AR",  "CR", "SIBS", "EBS", "SI1", "SI2"}));
     EXPECT_EQ(columnsOf(DbKind::Project, "E3"), (QStringList{"ID", "I1", "SIV"}));
     EXPECT_EQ(columnsOf(DbKind::Archive, "ADMIN"),
               (QStringList{"BENUTZER", "PROG", "PROJEKTSPFAD", "PROJEKT", "BEARBEITER"}));
@@ -47,9 +47,10 @@ TEST(DbSchema, SectionsDeclareTheTablesTheProgramUses) {
 }
 
 TEST(DbSchema, ParsingSplitsSectionsStatementsAndColumns) {
-    const QString text = QStringLiteral("-- head\n-- @one\nCREATE TABLE [T] ( -- note; with a semicolon\n"
-                                        "  [A] TEXT(8), [B] NUMERIC(10, 2),\n  [C]\n);\n"
-                                        "CREATE INDEX [T_A] ON [T] ([A]);\n-- @two\nCREATE TABLE [U] ([X] REAL);\n");
+    const QString text =
+        QStringLiteral("-- head\n-- @one\nCREATE TABLE [T] ( -- note; with a semicolon\n"
+                       "  [A] TEXT(8), [B] NUMERIC(10, 2),\n  [C]\n);\n"
+                       "CREATE INDEX [T_A] ON [T] ([A]);\n-- @two\nCREATE TABLE [U] ([X] REAL);\n");
     const QString one = DbSchema::section(text, QStringLiteral("one"));
     EXPECT_FALSE(one.contains(QStringLiteral("[U]")));
     const QStringList statements = DbSchema::splitStatements(one);

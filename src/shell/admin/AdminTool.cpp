@@ -107,7 +107,8 @@ int AdminTool::run(const QStringList& arguments, QTextStream& out, QTextStream& 
         err << "talur-admin: " << error.description() << " (" << error.number() << ")\n";
         return 1;
     }
-    if (command == QLatin1String("--help") || command == QLatin1String("-h") || command == QLatin1String("help")) {
+    if (command == QLatin1String("--help") || command == QLatin1String("-h") ||
+        command == QLatin1String("help")) {
         out << usage();
         return 0;
     }
@@ -137,12 +138,13 @@ void AdminTool::setup(const SetupOptions& options, QTextStream& out) {
     archive.open(files::join(settings, QStringLiteral("ARCHIV.db")));
     DbAdmin(archive).store(row);
     archive.close();
-    out << "ADMIN    " << row.BENUTZER << ": " << row.PROJEKTSPFAD << " / " << row.PROJEKT << " / " << row.BEARBEITER
-        << '\n';
+    out << "ADMIN    " << row.BENUTZER << ": " << row.PROJEKTSPFAD << " / " << row.PROJEKT << " / "
+        << row.BEARBEITER << '\n';
 }
 
 void AdminTool::demo(const QString& root, bool keep, QTextStream& out) {
-    const QString existing = files::join(files::join(root, kStandaloneProject), kProgramTitle + QStringLiteral(".db"));
+    const QString existing =
+        files::join(files::join(root, kStandaloneProject), kProgramTitle + QStringLiteral(".db"));
     if (keep && !DbCheck::check(existing, DbKind::Project)) {
         out << "kept     " << existing << '\n';
         return;

@@ -19,7 +19,8 @@ int main(int argc, char** argv) {
         QCoreApplication::installTranslator(&qtTexts);
 
     talur::frmMAIN window(QCoreApplication::applicationDirPath());
-    QObject::connect(&window, &talur::frmMAIN::programEnded, &app, [](int code) { QCoreApplication::exit(code); });
+    QObject::connect(&window, &talur::frmMAIN::programEnded, &app,
+                     [](int code) { QCoreApplication::exit(code); });
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, &talur::frmMAIN::sessionEnds);
     if (window.load() != talur::StartResult::Running)
         return 1;

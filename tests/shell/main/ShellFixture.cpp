@@ -16,7 +16,8 @@ void ShellTest::SetUp() {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_root.file(QStringLiteral("config")));
     qputenv("TALUR_USER", "tester");
     sys::overrideLocale(QStringLiteral("de_DE"));
-    for (const QString& folder : {programFolder(), settingsFolder(), projectsFolder() + QStringLiteral("/P1")})
+    for (const QString& folder :
+         {programFolder(), settingsFolder(), projectsFolder() + QStringLiteral("/P1")})
         QDir().mkpath(folder);
     DbSchema::create(programFolder() + QStringLiteral("/TALUR.db"), DbKind::Project);
     DbSchema::create(archiveDb(), DbKind::Archive);

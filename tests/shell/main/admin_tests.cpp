@@ -44,7 +44,8 @@ TEST_F(ShellTest, AdminSetupPreparesTheNormalModeForTheCurrentUser) {
     m_main->mnuBEENDEN_Click();
 
     // A second setup keeps the databases and moves the user to another project.
-    ASSERT_EQ(runAdmin({"setup", "--settings", settings, "--projects", projects, "--project", "B-2025.01"}), 0);
+    ASSERT_EQ(runAdmin({"setup", "--settings", settings, "--projects", projects, "--project", "B-2025.01"}),
+              0);
     ASSERT_EQ(start(), StartResult::Running);
     EXPECT_EQ(m_main->context().PROJEKT(), QStringLiteral("B-2025.01"));
     EXPECT_EQ(m_main->context().BEARBEITER(), QStringLiteral("TESTER"));
@@ -58,7 +59,8 @@ TEST_F(ShellTest, AdminSetupRefusesASettingsFolderWithAForeignArchive) {
     file.write("foreign content");
     file.close();
     QString output;
-    EXPECT_EQ(runAdmin({"setup", "--settings", settings, "--projects", projectsFolder(), "--project", "P1"}, &output),
+    EXPECT_EQ(runAdmin({"setup", "--settings", settings, "--projects", projectsFolder(), "--project", "P1"},
+                       &output),
               1);
     EXPECT_TRUE(output.contains(QStringLiteral("keine Archivdatenbank"))) << output.toStdString();
     // Nothing else was changed.
@@ -66,7 +68,8 @@ TEST_F(ShellTest, AdminSetupRefusesASettingsFolderWithAForeignArchive) {
 }
 
 TEST(AdminTool, UsageOnWrongArguments) {
-    const QStringList wrong[] = {{}, {"setup", "--settings"}, {"setup", "--settings", "x"}, {"demo"}, {"frobnicate"}};
+    const QStringList wrong[] = {
+        {}, {"setup", "--settings"}, {"setup", "--settings", "x"}, {"demo"}, {"frobnicate"}};
     for (const QStringList& arguments : wrong) {
         QString output;
         EXPECT_EQ(runAdmin(arguments, &output), 2) << arguments.join(' ').toStdString();

@@ -17,10 +17,18 @@ enum class How { CloseBox, Quit, Done, SessionEnd };
 
 void closeBy(frmMAIN& main, How how) {
     switch (how) {
-    case How::CloseBox: main.close(); break;
-    case How::Quit: main.mnuBEENDEN_Click(); break;
-    case How::Done: main.mnuSCHLIESSEN_Click(); break;
-    case How::SessionEnd: main.sessionEnds(); break;
+    case How::CloseBox:
+        main.close();
+        break;
+    case How::Quit:
+        main.mnuBEENDEN_Click();
+        break;
+    case How::Done:
+        main.mnuSCHLIESSEN_Click();
+        break;
+    case How::SessionEnd:
+        main.sessionEnds();
+        break;
     }
 }
 
@@ -87,7 +95,8 @@ TEST_F(ShellTest, ClosingAsksSavesAndReturnsToTheFrameProgramAsTheWayOfClosingSa
         if (c.answer) {
             ASSERT_EQ(m_dialogs.transcript().size(), 1);
             const DialogRecord& question = m_dialogs.transcript().first();
-            EXPECT_EQ(question.text, QStringLiteral("Sollen die Änderungen in Projekt P1 gespeichert werden?"));
+            EXPECT_EQ(question.text,
+                      QStringLiteral("Sollen die Änderungen in Projekt P1 gespeichert werden?"));
             EXPECT_EQ(question.title, QStringLiteral("&Beenden"));
             EXPECT_EQ(question.buttons, MsgButtons::YesNoCancel);
             EXPECT_EQ(question.icon, MsgIcon::Question);
@@ -144,9 +153,11 @@ TEST_F(ShellTest, FailedSaveOnClosingKeepsTheWorkingCopyForTheNextStart) {
 
     ASSERT_EQ(m_dialogs.transcript().size(), 2);
     const DialogRecord& box = m_dialogs.transcript()[1];
-    EXPECT_TRUE(box.text.startsWith(QStringLiteral("Die Änderungen in Projekt P1 konnten nicht gespeichert werden.\n")));
-    EXPECT_TRUE(box.text.contains(QStringLiteral("Die Arbeitskopie ") + workingCopy() +
-                                  QStringLiteral(" bleibt erhalten; beim nächsten Start wird angeboten, sie zu übernehmen.")));
+    EXPECT_TRUE(box.text.startsWith(
+        QStringLiteral("Die Änderungen in Projekt P1 konnten nicht gespeichert werden.\n")));
+    EXPECT_TRUE(box.text.contains(
+        QStringLiteral("Die Arbeitskopie ") + workingCopy() +
+        QStringLiteral(" bleibt erhalten; beim nächsten Start wird angeboten, sie zu übernehmen.")));
     EXPECT_EQ(box.buttons, MsgButtons::OkCancel);
     EXPECT_EQ(box.icon, MsgIcon::Exclamation);
     EXPECT_FALSE(m_main->isVisible());
@@ -159,7 +170,8 @@ TEST_F(ShellTest, FailedSaveOnClosingKeepsTheWorkingCopyForTheNextStart) {
     m_dialogs.clearTranscript();
     m_dialogs.queueAnswer(MsgAnswer::Yes);
     ASSERT_EQ(start(), StartResult::Running);
-    EXPECT_TRUE(messageTexts().first().startsWith(QStringLiteral("Programm wurde während der Ausführung unterbrochen!")));
+    EXPECT_TRUE(messageTexts().first().startsWith(
+        QStringLiteral("Programm wurde während der Ausführung unterbrochen!")));
     EXPECT_EQ(m_main->stbMAIN().panel(6)->text(), QStringLiteral("NEU"));
 }
 
@@ -174,9 +186,9 @@ TEST_F(ShellTest, FailedSaveOnClosingReportedInEnglishOrAnsweredWithCancel) {
     } cases[] = {
         {"save reports its own failure", "en_US", [] { return false; }, MsgAnswer::Ok,
          "The changes to project P1 could not be saved.\nThe working copy ", true},
-        {"save throws, cancel", "de_DE", []() -> bool { throw RunError(70, QStringLiteral("Zugriff verweigert")); },
-         MsgAnswer::Cancel, "Die Änderungen in Projekt P1 konnten nicht gespeichert werden.\n70: Zugriff verweigert\n",
-         false},
+        {"save throws, cancel", "de_DE",
+         []() -> bool { throw RunError(70, QStringLiteral("Zugriff verweigert")); }, MsgAnswer::Cancel,
+         "Die Änderungen in Projekt P1 konnten nicht gespeichert werden.\n70: Zugriff verweigert\n", false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -20,8 +20,8 @@ TEST(ProjectPath, ShortenedToATailOfTwentyCharacters) {
         char separator;
         const char* shown;
     } cases[] = {
-        {"D:\\DATEN\\PROJEKTE\\GRUBE", '\\', " ... \\PROJEKTE\\GRUBE\\"}, // 23 characters
-        {"D:\\DATEN\\PROJEKTE\\AB", '\\', "D:\\DATEN\\PROJEKTE\\AB\\"},         // exactly 20: unshortened
+        {"D:\\DATEN\\PROJEKTE\\GRUBE", '\\', " ... \\PROJEKTE\\GRUBE\\"},     // 23 characters
+        {"D:\\DATEN\\PROJEKTE\\AB", '\\', "D:\\DATEN\\PROJEKTE\\AB\\"},       // exactly 20: unshortened
         {"D:\\DATEN\\PROJEKTE\\ABC", '\\', " ... :\\DATEN\\PROJEKTE\\ABC\\"}, // 21: one character dropped
         {"/srv/geotechnik/projekte", '/', " ... /geotechnik/projekte/"},
         {"/a/b", '/', "/a/b/"},
@@ -132,12 +132,12 @@ TEST_F(ShellTest, PressedCommandPanelLooksInsetWhileItsCommandRunsAndSpringsBack
         ++runs;
     });
     const QPointF inside(5, 5);
-    QMouseEvent press(QEvent::MouseButtonPress, inside, panel->mapToGlobal(inside), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, inside, panel->mapToGlobal(inside), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(panel, &press);
     EXPECT_EQ(panel->bevel(), StatusPanel::Bevel::Inset);
-    QMouseEvent release(QEvent::MouseButtonRelease, inside, panel->mapToGlobal(inside), Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, inside, panel->mapToGlobal(inside), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(panel, &release);
     EXPECT_EQ(runs, 1);
     EXPECT_EQ(during, StatusPanel::Bevel::Inset);
@@ -174,8 +174,8 @@ TEST_F(ShellTest, ForwardedKeysOfAChildWindowClickTheirPanels) {
     auto* page = new QWidget;
     auto* field = new QLineEdit(page);
     m_main->mdiArea()->addSubWindow(page)->show();
-    m_main->forwardKeys(page, {{QKeyCombination(Qt::ControlModifier, Qt::Key_S), 8},
-                               {QKeyCombination(Qt::Key_Escape), 15}});
+    m_main->forwardKeys(
+        page, {{QKeyCombination(Qt::ControlModifier, Qt::Key_S), 8}, {QKeyCombination(Qt::Key_Escape), 15}});
     auto* later = new QLineEdit(page); // controls added afterwards are watched too
 
     QKeyEvent ctrlS(QEvent::KeyPress, Qt::Key_S, Qt::ControlModifier, QStringLiteral("s"));

@@ -101,7 +101,8 @@ TEST_F(ShellTest, SourceFolderInAnyCaseRunsStandaloneWithoutTouchingAdmin) {
         const QString demo = standalone + QStringLiteral("/TE0000.00/TALUR.db");
         DbSchema::create(demo, DbKind::Project);
         addRecord(demo, 1, QStringLiteral("DEMO"), QStringLiteral("Demo"), true);
-        setAdminRow({QStringLiteral("TESTER"), QStringLiteral("XYZ"), projectsFolder(), QStringLiteral("P1"), {}});
+        setAdminRow(
+            {QStringLiteral("TESTER"), QStringLiteral("XYZ"), projectsFolder(), QStringLiteral("P1"), {}});
         const QByteArray before = fileHash(archiveDb());
 
         ASSERT_EQ(start(program), StartResult::Running);
@@ -144,8 +145,9 @@ TEST_F(ShellTest, InterruptedRunAnsweredYesKeepsAndNoReplacesTheWorkingCopy) {
         ASSERT_EQ(start(), StartResult::Running);
         ASSERT_EQ(m_dialogs.transcript().size(), 1);
         const DialogRecord& question = m_dialogs.transcript().first();
-        EXPECT_EQ(question.text, QStringLiteral("Programm wurde während der Ausführung unterbrochen!\n"
-                                                "Soll die bis zum Abbruch vorhandenen Daten gepeichert werden?"));
+        EXPECT_EQ(question.text,
+                  QStringLiteral("Programm wurde während der Ausführung unterbrochen!\n"
+                                 "Soll die bis zum Abbruch vorhandenen Daten gepeichert werden?"));
         EXPECT_EQ(question.title, QStringLiteral("TALUR"));
         EXPECT_EQ(question.icon, MsgIcon::Question);
         EXPECT_EQ(question.buttons, MsgButtons::YesNo);
@@ -176,23 +178,29 @@ struct RefusalCase {
 TEST_F(ShellTest, RefusalsShowTheirTextEndTheRunAndWriteNothing) {
     const RefusalCase cases[] = {
         {"no ADMIN row", "de_DE",
-         [](ShellTest& t) { qputenv("TALUR_USER", "someone"); Q_UNUSED(t); },
+         [](ShellTest& t) {
+             qputenv("TALUR_USER", "someone");
+             Q_UNUSED(t);
+         },
          QStringLiteral("Programm TALUR kann nur über das Rahmenprogramm ausgeführt werden!")},
         {"no ADMIN row, English", "en_US", [](ShellTest&) { qputenv("TALUR_USER", "someone"); },
          QStringLiteral("Program TALUR can used only via the frame program!")},
         {"missing project folder", "de_DE",
          [](ShellTest& t) {
-             t.setAdminRow({QStringLiteral("TESTER"), kFrameProgram, t.projectsFolder(), QStringLiteral("P9"), {}});
+             t.setAdminRow(
+                 {QStringLiteral("TESTER"), kFrameProgram, t.projectsFolder(), QStringLiteral("P9"), {}});
          },
          QStringLiteral("Projektsverzeichnis P9 existiert nicht!")},
         {"missing project folder, English", "en_US",
          [](ShellTest& t) {
-             t.setAdminRow({QStringLiteral("TESTER"), kFrameProgram, t.projectsFolder(), QStringLiteral("P9"), {}});
+             t.setAdminRow(
+                 {QStringLiteral("TESTER"), kFrameProgram, t.projectsFolder(), QStringLiteral("P9"), {}});
          },
          QStringLiteral("Project directory P9 dosn't exist!")},
         {"missing template", "de_DE",
          [](ShellTest& t) { QFile::remove(t.programFolder() + QStringLiteral("/TALUR.db")); },
-         QStringLiteral("Die leere Datenbank TALUR.db existiert nicht!\nOrvalis muß neu installiert werden!")},
+         QStringLiteral(
+             "Die leere Datenbank TALUR.db existiert nicht!\nOrvalis muß neu installiert werden!")},
         {"missing template, English", "en_US",
          [](ShellTest& t) { QFile::remove(t.programFolder() + QStringLiteral("/TALUR.db")); },
          QStringLiteral("The empty database TALUR.db dosn't exist!\nOrvalis has to be installed again!")},
@@ -245,7 +253,8 @@ TEST_F(ShellTest, ProjectDatabaseThatIsNoTalurDatabaseIsRefusedBeforeAnythingIsW
              Connection c;
              c.open(path);
              c.execute(QStringLiteral("DROP TABLE [E1]"));
-             c.execute(QStringLiteral("CREATE TABLE [E1] ([ID] INTEGER, [KOM] TEXT, [KEN] TEXT, [AKT] BOOLEAN)"));
+             c.execute(
+                 QStringLiteral("CREATE TABLE [E1] ([ID] INTEGER, [KOM] TEXT, [KEN] TEXT, [AKT] BOOLEAN)"));
          },
          "Die Spalten der Tabelle E1 weichen von der leeren Datenbank ab (gefunden: ID, KOM, KEN, AKT)."},
     };
@@ -282,7 +291,8 @@ TEST_F(ShellTest, KeptWorkingCopyThatIsDamagedIsRefusedAndTheHandshakeUndone) {
 }
 
 TEST_F(ShellTest, MissingArchiveIsReportedStepByStepThenRefused) {
-    sys::saveSetting(QStringLiteral("Extras"), QStringLiteral("Datenbankpfad"), root() + QStringLiteral("/nowhere"));
+    sys::saveSetting(QStringLiteral("Extras"), QStringLiteral("Datenbankpfad"),
+                     root() + QStringLiteral("/nowhere"));
     EXPECT_EQ(start(), StartResult::Refused);
     const QList<DialogRecord>& boxes = m_dialogs.transcript();
     // Archive, presets, ADMIN query and row test each report their error; then the refusal.
@@ -293,7 +303,8 @@ TEST_F(ShellTest, MissingArchiveIsReportedStepByStepThenRefused) {
         EXPECT_EQ(boxes[i].buttons, MsgButtons::OkCancel);
     }
     EXPECT_TRUE(boxes[0].text.contains(QStringLiteral("ARCHIV.db")));
-    EXPECT_EQ(boxes[4].text, QStringLiteral("Programm TALUR kann nur über das Rahmenprogramm ausgeführt werden!"));
+    EXPECT_EQ(boxes[4].text,
+              QStringLiteral("Programm TALUR kann nur über das Rahmenprogramm ausgeführt werden!"));
     EXPECT_FALSE(QFile::exists(workingCopy()));
 }
 
@@ -333,7 +344,8 @@ namespace talur::test {
 // Records what start-up shows, and in which order, without a window.
 class RecordingView : public StartUpView {
 public:
-    explicit RecordingView(RunContext& context, QString workingCopy) : m_context(context), m_workingCopy(workingCopy) {}
+    explicit RecordingView(RunContext& context, QString workingCopy)
+        : m_context(context), m_workingCopy(workingCopy) {}
     void applyLanguage(int sprache) override { calls << QStringLiteral("language %1").arg(sprache); }
     void showContext(const ContextPanels& panels) override {
         calls << QStringLiteral("context ") + panels.project.text;
@@ -363,8 +375,7 @@ TEST_F(ShellTest, StartUpRunsItsStepsInOrderWithoutAWindow) {
     RecordingView view(context, workingCopy());
     StartUp startUp(context, archive, view);
     ASSERT_EQ(startUp.run(), StartResult::Running);
-    EXPECT_EQ(view.calls,
-              (QStringList{"language 3", "context P1", "changed 0", "records", "show"}));
+    EXPECT_EQ(view.calls, (QStringList{"language 3", "context P1", "changed 0", "records", "show"}));
     EXPECT_FALSE(view.workingCopyAtContext);
     EXPECT_TRUE(view.connectedAtRecords);
     EXPECT_TRUE(archive.isOpen());

@@ -25,20 +25,34 @@ TEST_F(ShellTest, MenuItemsExistWithTheirNamesCaptionsAndInitialStates) {
         const char* caption;
         bool enabled;
     } items[] = {
-        {"mnuDATEI", "&Datei", true},          {"mnuNEU", "&Neu", true},
-        {"mnuOEFFNEN", "&Öffnen", true},       {"mnuAUSWAHL", "&Auswahl", true},
-        {"mnuEXPIMP", "&Export-Import", true}, {"mnuEXPINF", "Export-&Inf.system", false},
-        {"mnuLOESCHEN", "&Löschen", true},     {"mnuSCHLIESSEN", "&Schließen", true},
-        {"mnuSPEICHERN", "&Speichern", true},  {"mnuBEENDEN", "&Beenden", true},
-        {"mnuAUSWERTEN", "&Auswerten", true},  {"mnuEINGABEGRAFIK", "&Eingabegrafik", false},
-        {"mnuBERECHNEN", "&Berechnen", true},  {"mnuMBERECHNEN", "&MBerechnen", false},
-        {"mnuFBERECHNEN", "&FBerechnen", false}, {"mnuNEUBERECHNEN", "&Neuberechnen", true},
-        {"mnuEXTRAS", "E&xtras", true},        {"mnuVVORGABEN", "&Vorgaben", false},
-        {"mnuVEVORGABEN", "&Elektronikvorgaben", false}, {"mnuWERKZEUGE", "&Werkzeuge", false},
-        {"mnuTEXT", "&Text", true},            {"mnuPOLYGON", "&Polygon", true},
-        {"mnuKREIS", "&Kreisbogen", true},     {"mnuKOMPRIMIEREN", "&Komprimieren", true},
-        {"mnuFRAGEZEICHEN", "&?", true},       {"mnuHILFE", "&Hilfe", true},
-        {"mnuREADME", "&ReadMe", true},        {"mnuHINWEISE", "Hin&weise", true},
+        {"mnuDATEI", "&Datei", true},
+        {"mnuNEU", "&Neu", true},
+        {"mnuOEFFNEN", "&Öffnen", true},
+        {"mnuAUSWAHL", "&Auswahl", true},
+        {"mnuEXPIMP", "&Export-Import", true},
+        {"mnuEXPINF", "Export-&Inf.system", false},
+        {"mnuLOESCHEN", "&Löschen", true},
+        {"mnuSCHLIESSEN", "&Schließen", true},
+        {"mnuSPEICHERN", "&Speichern", true},
+        {"mnuBEENDEN", "&Beenden", true},
+        {"mnuAUSWERTEN", "&Auswerten", true},
+        {"mnuEINGABEGRAFIK", "&Eingabegrafik", false},
+        {"mnuBERECHNEN", "&Berechnen", true},
+        {"mnuMBERECHNEN", "&MBerechnen", false},
+        {"mnuFBERECHNEN", "&FBerechnen", false},
+        {"mnuNEUBERECHNEN", "&Neuberechnen", true},
+        {"mnuEXTRAS", "E&xtras", true},
+        {"mnuVVORGABEN", "&Vorgaben", false},
+        {"mnuVEVORGABEN", "&Elektronikvorgaben", false},
+        {"mnuWERKZEUGE", "&Werkzeuge", false},
+        {"mnuTEXT", "&Text", true},
+        {"mnuPOLYGON", "&Polygon", true},
+        {"mnuKREIS", "&Kreisbogen", true},
+        {"mnuKOMPRIMIEREN", "&Komprimieren", true},
+        {"mnuFRAGEZEICHEN", "&?", true},
+        {"mnuHILFE", "&Hilfe", true},
+        {"mnuREADME", "&ReadMe", true},
+        {"mnuHINWEISE", "Hin&weise", true},
         {"mnuINFO", "&Info", true},
     };
     EXPECT_EQ(menus.names().size(), qsizetype(std::size(items)));
@@ -63,12 +77,18 @@ TEST_F(ShellTest, EnglishMenuCaptions) {
     ASSERT_EQ(start(), StartResult::Running);
     const MainMenu& menus = m_main->menus();
     const QPair<const char*, const char*> items[] = {
-        {"mnuSCHLIESSEN", "&Done"},         {"mnuEINGABEGRAFIK", "&Graphics of Input Data"},
-        {"mnuNEUBERECHNEN", "Calculate &First"}, {"mnuFBERECHNEN", "Calculate &Next"},
-        {"mnuEXTRAS", "Tools"},             {"mnuWERKZEUGE", "Grafic Tools"},
-        {"mnuKREIS", "Circle"},             {"mnuKOMPRIMIEREN", "Compact Database"},
-        {"mnuHILFE", "Help"},               {"mnuREADME", "&ReadMe"},
-        {"mnuEXPINF", "Export-&Inf.system"}, {"mnuINFO", "&Info"},
+        {"mnuSCHLIESSEN", "&Done"},
+        {"mnuEINGABEGRAFIK", "&Graphics of Input Data"},
+        {"mnuNEUBERECHNEN", "Calculate &First"},
+        {"mnuFBERECHNEN", "Calculate &Next"},
+        {"mnuEXTRAS", "Tools"},
+        {"mnuWERKZEUGE", "Grafic Tools"},
+        {"mnuKREIS", "Circle"},
+        {"mnuKOMPRIMIEREN", "Compact Database"},
+        {"mnuHILFE", "Help"},
+        {"mnuREADME", "&ReadMe"},
+        {"mnuEXPINF", "Export-&Inf.system"},
+        {"mnuINFO", "&Info"},
     };
     for (const auto& [name, caption] : items)
         EXPECT_EQ(menus.action(QString::fromLatin1(name))->text(), QString::fromUtf8(caption)) << name;
@@ -88,7 +108,9 @@ TEST_F(ShellTest, StartScreenIsAMaximisedChildWithTitleVersionAndHiddenProgressB
               QStringLiteral("Quenvarra-Stiftung für Geotechnik"));
     EXPECT_EQ(screen->findChild<QLabel*>(QStringLiteral("lblKOPF_2"))->text(),
               QStringLiteral("Vorsitzender: Prof. Dr.-Ing. Erika Mustermann"));
-    EXPECT_TRUE(screen->findChild<QLabel*>(QStringLiteral("lblKOPF_3"))->text().startsWith(QStringLiteral("Telefon: ")));
+    EXPECT_TRUE(screen->findChild<QLabel*>(QStringLiteral("lblKOPF_3"))
+                    ->text()
+                    .startsWith(QStringLiteral("Telefon: ")));
 
     EXPECT_FALSE(screen->progressShown());
     screen->showProgress();
@@ -176,9 +198,11 @@ TEST(AboutBox, DeveloperNamesAreCutAfterTheCommaAtOrBeyondPositionFifty) {
     } cases[] = {
         {QStringLiteral("A. Alpha, B. Beta"), QStringLiteral("A. Alpha, B. Beta")},
         {fifty + QStringLiteral(", B"), fifty + QStringLiteral(", ...")},
-        {QStringLiteral("A, ") + fifty + QStringLiteral(", C"), QStringLiteral("A, ") + fifty + QStringLiteral(", ...")},
+        {QStringLiteral("A, ") + fifty + QStringLiteral(", C"),
+         QStringLiteral("A, ") + fifty + QStringLiteral(", ...")},
         {QString(60, QLatin1Char('y')), QString(60, QLatin1Char('y'))}, // long, no comma: unchanged
-        {QString(50, QLatin1Char('z')) + QStringLiteral(",z"), QString(50, QLatin1Char('z')) + QStringLiteral(", ...")},
+        {QString(50, QLatin1Char('z')) + QStringLiteral(",z"),
+         QString(50, QLatin1Char('z')) + QStringLiteral(", ...")},
     };
     for (const Case& c : cases)
         EXPECT_EQ(frmINFO::developerText(c.names), c.shown) << c.names.toStdString();
