@@ -105,7 +105,7 @@ void BM_DiagramImage(benchmark::State& state) {
 }
 BENCHMARK(BM_DiagramImage)->Unit(benchmark::kMillisecond);
 
-void BM_DiagramImageDrawingOnly(benchmark::State& state) {
+void BM_DiagramImageReused(benchmark::State& state) {
     ImageTarget image(170, 110, 96);
     for (auto _ : state) {
         image.clear();
@@ -113,7 +113,7 @@ void BM_DiagramImageDrawingOnly(benchmark::State& state) {
         benchmark::DoNotOptimize(image.image().constBits());
     }
 }
-BENCHMARK(BM_DiagramImageDrawingOnly)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DiagramImageReused)->Unit(benchmark::kMillisecond);
 
 // A redraw with the scale already stored: no writes to the settings row.
 void BM_DiagramImageStoredScale(benchmark::State& state) {
