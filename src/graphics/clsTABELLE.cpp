@@ -27,8 +27,8 @@ constexpr ColorRef rgb(int r, int g, int b) {
 constexpr ColorRef kSymbolFarben[8] = {rgb(0, 0, 255),   rgb(0, 255, 0), rgb(0, 255, 255), rgb(255, 0, 0),
                                        rgb(255, 0, 255), rgb(0, 180, 0), rgb(0, 0, 180),   rgb(0, 0, 0)};
 
-// Where the scroll bar's lower end lies in picture millimetres, kept on the bar for the printer.
-const char* const kBalkenUnterkante = "talurTabelleUnterkanteMm";
+// The index of the last body row that fits on the screen, kept on the scroll bar for the printer.
+const char* const kBalkenZeilen = "talurTabelleZeilen";
 
 const QString kTextTitel = QStringLiteral("Sub TEXT, Klassenmodul clsGRAFIK");
 
@@ -273,49 +273,52 @@ void clsTABELLE::kopf(const Inhalt& inhalt, int n) {
     }
 }
 
+void clsTABELLE::balkenPlatzieren(int lastFitting) {
+    DrawTarget& t = target();
+    const double pxX = t.scaleWidth() != 0 ? t.pixelWidth() / t.scaleWidth() : 1.0;
+    const double pxY = t.scaleHeight() != 0 ? t.pixelHeight() / t.scaleHeight() : 1.0;
+    const double top = double(m_EYDO) + m_ERO + m_hK + 0.5;
+    const double left = double(m_EXDL) + m_ERL + m_W + 1.5;
+    const double height = std::max(0.0, t.scaleHeight() - m_ERU - top);
+    const QSignalBlocker still(m_yBalken); // the bar's owner redraws on changes; this is no change
+    m_yBalken->setGeometry(int(std::lround((left - t.scaleLeft()) * pxX)),
+                           int(std::lround((top - t.scaleTop()) * pxY)), int(std::lround(5.0 * pxX)),
+                           int(std::lround(height * pxY)));
+    m_yBalken->setRange(0, 10000);
+    m_yBalken->setPageStep(2000);
+    m_yBalken->setSingleStep(300);
+    m_yBalken->setProperty(kBalkenZeilen, lastFitting);
+    m_yBalken->show();
+}
+
 void clsTABELLE::zeilenfenster(int rows) {
     m_EEZ = 0;
     m_ELZ = int16_t(rows - 1);
     if (!m_yBalken || rows == 0)
         return;
+    int k = 0;
     const TargetKind kind = target().kind();
-    const double erste = double(m_ERO) + m_hK + m_ERZ + m_EZH;
-    const double schritt = double(m_EZA) * m_EZH;
-    double grenze = 0;
     if (kind == TargetKind::PictureBox) {
-        grenze = target().scaleHeight() - m_ERU;
-    } else if (kind == TargetKind::Printer) {
-        QWidget* parent = m_yBalken->parentWidget();
-        const bool sichtbar = parent ? m_yBalken->isVisibleTo(parent) : !m_yBalken->isHidden();
-        const QVariant unterkante = m_yBalken->property(kBalkenUnterkante);
-        if (!sichtbar || !unterkante.isValid())
-            return;
-        grenze = unterkante.toDouble();
-    } else {
-        return;
-    }
-    const int k = tabelle::lastFittingRow(erste, schritt, grenze, rows);
-    if (kind == TargetKind::PictureBox) {
+        const double erste = double(m_ERO) + m_hK + m_ERZ + m_EZH;
+        const double grenze = target().scaleHeight() - m_ERU;
+        k = tabelle::lastFittingRow(erste, double(m_EZA) * m_EZH, grenze, rows);
         if (k >= rows - 1) {
             m_yBalken->hide();
             return;
         }
-        DrawTarget& t = target();
-        const double pxX = t.scaleWidth() != 0 ? t.pixelWidth() / t.scaleWidth() : 1.0;
-        const double pxY = t.scaleHeight() != 0 ? t.pixelHeight() / t.scaleHeight() : 1.0;
-        const double top = double(m_EYDO) + m_ERO + m_hK + 0.5;
-        const double left = double(m_EXDL) + m_ERL + m_W + 1.5;
-        const double height = std::max(0.0, t.scaleHeight() - m_ERU - top);
-        const QSignalBlocker still(m_yBalken);
-        m_yBalken->setGeometry(int(std::lround((left - t.scaleLeft()) * pxX)),
-                               int(std::lround((top - t.scaleTop()) * pxY)), int(std::lround(5.0 * pxX)),
-                               int(std::lround(height * pxY)));
-        m_yBalken->setRange(0, 10000);
-        m_yBalken->setPageStep(2000);
-        m_yBalken->setSingleStep(300);
-        m_yBalken->setProperty(kBalkenUnterkante, top - m_EYDO + height);
-        m_yBalken->show();
-    } else if (k >= rows - 1) {
+        balkenPlatzieren(k);
+    } else if (kind == TargetKind::Printer) {
+        // The printer takes the count of the screen: text heights differ a little between devices, and
+        // the print must show the rows the user sees.
+        QWidget* parent = m_yBalken->parentWidget();
+        const bool sichtbar = parent ? m_yBalken->isVisibleTo(parent) : !m_yBalken->isHidden();
+        const QVariant gezaehlt = m_yBalken->property(kBalkenZeilen);
+        if (!sichtbar || !gezaehlt.isValid())
+            return;
+        k = gezaehlt.toInt();
+        if (k >= rows - 1)
+            return;
+    } else {
         return;
     }
     const int spanne = m_yBalken->maximum() - m_yBalken->minimum();
@@ -382,7 +385,9 @@ void clsTABELLE::fuss(Inhalt& inhalt, int n) {
     m_hF = tabelle::blockHeight(rows, m_ERZ, m_EZA, m_EZH);
     rahmen(y0 + m_hK + m_hR + 1.0, m_hF, n, 0);
     for (int r = 0; r < rows; ++r) {
-        const double bottom = y0 + m_hK + m_hR + m_ERZ + m_EZH + r * double(m_EZA) * m_EZH;
+        // Half a millimetre lower than the body's rule would give, so that the foot's text keeps the
+        // body's distance from its outline instead of touching it.
+        const double bottom = y0 + m_hK + m_hR + 0.5 + m_ERZ + m_EZH + r * double(m_EZA) * m_EZH;
         for (int c = 0; c < n; ++c)
             zelle(zelleVon(inhalt, c, r), c, spaltenLinks(c), bottom);
     }

@@ -108,6 +108,7 @@ private:
     void rumpf(const Inhalt& inhalt, int n);
     void fuss(Inhalt& inhalt, int n);
     void zeilenfenster(int rows);
+    void balkenPlatzieren(int lastFitting);
     void rahmen(double top, double height, int n, int leerZeilen);
     void trennlinie(int boundary, double x, double top, double bottom);
     void zelle(const Variant& wert, int column, double left, double bottom);

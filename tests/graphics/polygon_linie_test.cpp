@@ -92,6 +92,14 @@ TEST_F(PolygonFixture, LinieWithoutTargetShowsTheStreckeBox) {
     EXPECT_EQ(box.buttons, MsgButtons::OkCancel);
 }
 
+TEST_F(PolygonFixture, PfeilWithoutTargetShowsThePfeilBox) {
+    g->setEOBJEKT(nullptr);
+    g->PFEIL(20, 40, 30, 40);
+    ASSERT_EQ(dialogs.transcript().size(), 1);
+    EXPECT_EQ(dialogs.transcript()[0].title, "Pfeil");
+    EXPECT_TRUE(dialogs.transcript()[0].text.startsWith("VB-Fehler: 91\n"));
+}
+
 struct PfeilCase {
     const char* name;
     double x1, y1, x2, y2;

@@ -117,7 +117,7 @@ TEST_F(TabelleRollbalken, PrinterShowsTheRowsOfTheScreen) {
     druck.setERO(7);
     druck.setERU(1);
     druck.setEZA(1.5f);
-    druck.setEZH(3);
+    druck.setEZH(2.5f); // the printer's text is a little smaller: it still shows the rows of the screen
     druck.setELSB({15, 15});
     druck.setEYBALKEN(balken);
     clsTABELLE::Inhalt body(2);
