@@ -203,6 +203,8 @@ private:
     bool leseMassstab(clsDATEN& daten);
     void schreibeWert(clsDATEN& daten, const QString& column, float value);
     void TEILUNG(int16_t NR, bool xAchse, int16_t loFlag, int16_t hiFlag, const SingleArray& data);
+    void gleicheMassstaebe(const SingleArray& xs, const SingleArray& ys);
+    void speichereGrenzen(clsDATEN& daten);
     void MASSSTAB();
     void rollbalken();
     bool balkenSichtbar() const;

@@ -68,34 +68,8 @@ void clsGRAFIK::SKALEN(int16_t NR, const SkalenFeld& X, const SkalenFeld& Y) {
             if (!m_ELYMIN.empty())
                 TEILUNG(NR, false, m_EBOYMIN, m_EBOYMAX, ys);
         },
-        [&] {
-            // Equal scales: the range of one axis follows from the other's and the plot box's shape.
-            if (m_EXYIT == 1) {
-                const double w = double(m_ELX) - z.RL - z.RR;
-                if (w == 0)
-                    throw RunError(err::DivisionByZero, QStringLiteral("Division durch Null"));
-                z.YMAX = static_cast<float>(z.YMIN + (double(z.XMAX) - z.XMIN) * (double(m_ELY) - z.RO - z.RU) / w);
-                if (!m_ELYMIN.empty())
-                    TEILUNG(0, false, 0, 0, ys);
-            } else if (m_EXYIT == 2) {
-                const double h = double(m_ELY) - z.RO - z.RU;
-                if (h == 0)
-                    throw RunError(err::DivisionByZero, QStringLiteral("Division durch Null"));
-                z.XMAX = static_cast<float>(z.XMIN + (double(z.YMAX) - z.YMIN) * (double(m_ELX) - z.RL - z.RR) / h);
-                if (!m_ELXMIN.empty())
-                    TEILUNG(0, true, 0, 0, xs);
-            }
-        },
-        [&] {
-            if (m_EBOXMIN == -1)
-                schreibeWert(*daten, QStringLiteral("XMIN"), z.XMIN);
-            if (m_EBOXMAX == -1)
-                schreibeWert(*daten, QStringLiteral("XMAX"), z.XMAX);
-            if (m_EBOYMIN == -1)
-                schreibeWert(*daten, QStringLiteral("YMIN"), z.YMIN);
-            if (m_EBOYMAX == -1)
-                schreibeWert(*daten, QStringLiteral("YMAX"), z.YMAX);
-        },
+        [&] { gleicheMassstaebe(xs, ys); },
+        [&] { speichereGrenzen(*daten); },
     });
     if (!divided || NR == 1 || NR == 2)
         return;
@@ -175,6 +149,37 @@ void clsGRAFIK::schreibeWert(clsDATEN& d, const QString& column, float value) {
 }
 
 // ---- Division and scale -----------------------------------------------------------------------------
+
+void clsGRAFIK::gleicheMassstaebe(const SingleArray& xs, const SingleArray& ys) {
+    // The range of one axis follows from the other's and the plot box's shape.
+    G0Zeile& z = m_zeile;
+    if (m_EXYIT == 1) {
+        const double w = double(m_ELX) - z.RL - z.RR;
+        if (w == 0)
+            throw RunError(err::DivisionByZero, QStringLiteral("Division durch Null"));
+        z.YMAX = static_cast<float>(z.YMIN + (double(z.XMAX) - z.XMIN) * (double(m_ELY) - z.RO - z.RU) / w);
+        if (!m_ELYMIN.empty())
+            TEILUNG(0, false, 0, 0, ys);
+    } else if (m_EXYIT == 2) {
+        const double h = double(m_ELY) - z.RO - z.RU;
+        if (h == 0)
+            throw RunError(err::DivisionByZero, QStringLiteral("Division durch Null"));
+        z.XMAX = static_cast<float>(z.XMIN + (double(z.YMAX) - z.YMIN) * (double(m_ELX) - z.RL - z.RR) / h);
+        if (!m_ELXMIN.empty())
+            TEILUNG(0, true, 0, 0, xs);
+    }
+}
+
+void clsGRAFIK::speichereGrenzen(clsDATEN& daten) {
+    if (m_EBOXMIN == -1)
+        schreibeWert(daten, QStringLiteral("XMIN"), m_zeile.XMIN);
+    if (m_EBOXMAX == -1)
+        schreibeWert(daten, QStringLiteral("XMAX"), m_zeile.XMAX);
+    if (m_EBOYMIN == -1)
+        schreibeWert(daten, QStringLiteral("YMIN"), m_zeile.YMIN);
+    if (m_EBOYMAX == -1)
+        schreibeWert(daten, QStringLiteral("YMAX"), m_zeile.YMAX);
+}
 
 void clsGRAFIK::TEILUNG(int16_t NR, bool xAchse, int16_t loFlag, int16_t hiFlag, const SingleArray& data) {
     TeilungsArt art;
