@@ -118,25 +118,33 @@ AuswertenMenue Auswertung::menueOeffnen() {
     return auswertenMenue(anzahl, boneu);
 }
 
-bool Auswertung::seiteLadenUndZeigen(AuswertungsErgebnis& ergebnis, bool& abgebrochen, const QString&) {
+void Auswertung::seiteLadenUndZeigen(AuswertungsErgebnis& ergebnis) {
     if (!m_umgebung.seiteErzeugen)
         throw RunError(err::ObjectNotSet, QStringLiteral("Objektvariable oder With-Blockvariable nicht festgelegt"));
     mdiSEITE1* seite = m_umgebung.seiteErzeugen();
     if (!seite)
         throw RunError(err::ObjectNotSet, QStringLiteral("Objektvariable oder With-Blockvariable nicht festgelegt"));
-    seite->laden();
-    eventPump().processEvents();
+    // The page advances the start screen's progress bar while it loads.
+    if (m_umgebung.fortschritt)
+        seite->seite().setFortschritt(m_umgebung.fortschritt);
+    if (m_umgebung.hauptfensterSperren)
+        m_umgebung.hauptfensterSperren(true);
+    {
+        Zuruecksetzen freigeben([this] {
+            if (m_umgebung.hauptfensterSperren)
+                m_umgebung.hauptfensterSperren(false);
+        });
+        seite->laden();
+        eventPump().processEvents();
+    }
     if (m_umgebung.seiteZeigen)
         m_umgebung.seiteZeigen(*seite);
     ergebnis.seite = seite;
     ergebnis.seiteGezeigt = true;
-    abgebrochen = false;
-    return true;
 }
 
 AuswertungsErgebnis Auswertung::berechnen() {
     AuswertungsErgebnis ergebnis;
-    bool abgebrochen = true;
     Zuruecksetzen zeiger([this] { beschaeftigt(false); });
     const QString menuTitel = titel("&Berechnen", "&Calculate");
     ErrorRunner runner(menuTitel, ErrorPrefix::English);
@@ -146,7 +154,7 @@ AuswertungsErgebnis Auswertung::berechnen() {
             fortschrittSichtbar(true);
             eventPump().processEvents();
         },
-        [&] { seiteLadenUndZeigen(ergebnis, abgebrochen, menuTitel); },
+        [&] { seiteLadenUndZeigen(ergebnis); },
         [&] {
             if (m_umgebung.befehlsfelderZeigen)
                 m_umgebung.befehlsfelderZeigen(befehlsfelder());
@@ -166,7 +174,6 @@ AuswertungsErgebnis Auswertung::berechnen() {
 
 AuswertungsErgebnis Auswertung::neuberechnen() {
     AuswertungsErgebnis ergebnis;
-    bool abgebrochen = true;
     bool weiter = true;
     int32_t id = 0;
     Recordset a1;
@@ -213,7 +220,7 @@ AuswertungsErgebnis Auswertung::neuberechnen() {
         }),
         nurWennWeiter([&] {
             eventPump().processEvents();
-            seiteLadenUndZeigen(ergebnis, abgebrochen, menuTitel);
+            seiteLadenUndZeigen(ergebnis);
             eventPump().processEvents();
         }),
         nurWennWeiter([&] {

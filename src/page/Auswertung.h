@@ -31,8 +31,10 @@ AuswertenMenue auswertenMenue(int aktiveDatensaetze, bool boneu);
 struct AuswertungsUmgebung {
     std::function<void(bool)> fortschrittSichtbar; // progress bar of the start screen shown / hidden
     std::function<void(int)> fortschritt;          // its value 0 ... 100
-    // Hourglass pointer and a locked main window while a page loads (true), released again (false).
+    // Hourglass pointer on (true) and back to the default (false).
     std::function<void(bool)> beschaeftigt;
+    // The main window kept from interfering while the page loads (true), released before it is shown.
+    std::function<void(bool)> hauptfensterSperren;
     // A new output page, already placed in the MDI area with its hooks wired, not yet shown.
     std::function<mdiSEITE1*()> seiteErzeugen;
     std::function<void(mdiSEITE1&)> seiteZeigen;
@@ -64,7 +66,7 @@ public:
 
 private:
     QString titel(const char* deutsch, const char* englisch) const;
-    bool seiteLadenUndZeigen(AuswertungsErgebnis& ergebnis, bool& abgebrochen, const QString& titel);
+    void seiteLadenUndZeigen(AuswertungsErgebnis& ergebnis);
     void pause();
     void fortschritt(int wert);
     void fortschrittSichtbar(bool sichtbar);

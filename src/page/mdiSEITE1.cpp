@@ -1,5 +1,6 @@
 #include "page/mdiSEITE1.h"
 
+#include "page/SeitenBildfeld.h"
 #include "page/SeitenLayout.h"
 #include "platform/draw/PictureBox.h"
 
@@ -7,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <algorithm>
 #include <cmath>
 
 namespace talur {
@@ -21,12 +23,12 @@ mdiSEITE1::mdiSEITE1(RunContext& kontext, SeitenUmgebung umgebung, QWidget* pare
     : QWidget(parent), m_kontext(kontext), m_umgebung(std::move(umgebung)) {
     setObjectName(QStringLiteral("mdiSEITE1"));
     setFocusPolicy(Qt::StrongFocus);
-    m_flaeche = new PictureBox(this);
+    m_flaeche = new SeitenBildfeld(this);
     m_flaeche->setObjectName(QStringLiteral("mdiSEITE1"));
     m_flaeche->installEventFilter(this);
     static const char* const namen[] = {"picBILD11", "picBILD12", "picBILD13", "picBILD14", "picBILD15"};
     for (size_t i = 0; i < m_bilder.size(); ++i) {
-        PictureBox* box = new PictureBox(m_flaeche);
+        PictureBox* box = new SeitenBildfeld(m_flaeche);
         box->setObjectName(QString::fromLatin1(namen[i]));
         box->setTag(QStringLiteral("11"));
         box->installEventFilter(this);
@@ -146,6 +148,9 @@ bool mdiSEITE1::eventFilter(QObject* watched, QEvent* event) {
                 m_umgebung.bildKontext(watched == m_bilder[0] ? 11 : 12);
             return true;
         }
+        // A click on a table box is no click on the page.
+        if (std::find(m_bilder.begin(), m_bilder.end(), watched) != m_bilder.end())
+            return true;
     }
     return QWidget::eventFilter(watched, event);
 }

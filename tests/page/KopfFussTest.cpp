@@ -6,6 +6,7 @@
 
 #include <QLocale>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace talur {
 namespace {
@@ -24,11 +25,11 @@ double hoehe(double punkte) {
     return RecordingTarget::textHeightFor(f);
 }
 
-const Primitive* textMit(const RecordingTarget& ziel, const QString& text) {
+std::optional<Primitive> textMit(const RecordingTarget& ziel, const QString& text) {
     for (const Primitive& p : ziel.texts())
         if (p.text == text)
-            return &p;
-    return nullptr;
+            return p;
+    return std::nullopt;
 }
 
 class KopfFuss : public ::testing::Test {
@@ -72,8 +73,8 @@ TEST_F(KopfFuss, IdentifierLineListsWhatFitsAndEndsWithDotsOtherwise) {
     for (const Fall& fall : faelle) {
         RecordingTarget ziel(fall.seitenbreite, 210);
         zeichnen(ziel, fall.kennzeichen);
-        const Primitive* zeile = textMit(ziel, fall.zeile);
-        ASSERT_NE(zeile, nullptr) << fall.zeile.toStdString();
+        const std::optional<Primitive> zeile = textMit(ziel, fall.zeile);
+        ASSERT_NE(zeile, std::nullopt) << fall.zeile.toStdString();
         EXPECT_NEAR(zeile->x1, 15.0, 1e-9);
         EXPECT_NEAR(zeile->y1, 15.0 + 9.0, 1e-9);
         EXPECT_EQ(zeile->font.size, 10.0);
@@ -85,26 +86,28 @@ TEST_F(KopfFuss, HeaderAndFooterSitOnTheMarginsAndThePageExtent) {
     RecordingTarget ziel(297, 210);
     zeichnen(ziel, {QStringLiteral("K1")});
     const double T = hoehe(16), h = hoehe(10);
+    for (const DialogRecord& r : m_dialoge.transcript())
+        ADD_FAILURE() << r.title.toStdString() << ": " << r.text.toStdString();
 
-    const Primitive* titel = textMit(ziel, QStringLiteral("Verolan Sedimo"));
-    ASSERT_NE(titel, nullptr);
+    const std::optional<Primitive> titel = textMit(ziel, QStringLiteral("Verolan Sedimo"));
+    ASSERT_NE(titel, std::nullopt);
     EXPECT_NEAR(titel->x1, 15, 1e-9);
     EXPECT_NEAR(titel->y1, 15, 1e-9);
     EXPECT_TRUE(titel->font.bold);
     EXPECT_EQ(titel->font.size, 16);
 
-    const Primitive* kommentar = textMit(ziel, QStringLiteral("Probe aus Bohrung 3"));
-    ASSERT_NE(kommentar, nullptr);
+    const std::optional<Primitive> kommentar = textMit(ziel, QStringLiteral("Probe aus Bohrung 3"));
+    ASSERT_NE(kommentar, std::nullopt);
     EXPECT_NEAR(kommentar->y1, 24 + 1.5 * h, 1e-9);
 
     // The project line sits on the bottom of the title, right-aligned at the right margin.
     const QString projekt = QStringLiteral("Projekt TE0000.00");
-    const Primitive* p = textMit(ziel, projekt);
-    ASSERT_NE(p, nullptr);
+    const std::optional<Primitive> p = textMit(ziel, projekt);
+    ASSERT_NE(p, std::nullopt);
     EXPECT_NEAR(p->x1, 297 - 15 - breite(projekt, 10), 1e-9);
     EXPECT_NEAR(p->y1, 15 + T - h, 1e-9);
-    const Primitive* s = textMit(ziel, QStringLiteral("Seite 1/1"));
-    ASSERT_NE(s, nullptr);
+    const std::optional<Primitive> s = textMit(ziel, QStringLiteral("Seite 1/1"));
+    ASSERT_NE(s, std::nullopt);
     EXPECT_NEAR(s->x1, p->x1 - breite(QString(15, QLatin1Char(' ')) + QStringLiteral("Seite 1/1"), 10), 1e-9);
     EXPECT_NEAR(s->y1, p->y1, 1e-9);
 
@@ -113,8 +116,8 @@ TEST_F(KopfFuss, HeaderAndFooterSitOnTheMarginsAndThePageExtent) {
     const QString entwickler = QStringLiteral("Programmentwicklung: Arbeitsgruppe");
     const QString copyright = QStringLiteral("Copyright 2002 Quenvarra");
     const double rechts = 297 - 15 - std::max(breite(entwickler, 7), breite(copyright, 7));
-    const Primitive* d = textMit(ziel, entwickler);
-    const Primitive* c = textMit(ziel, copyright);
+    const std::optional<Primitive> d = textMit(ziel, entwickler);
+    const std::optional<Primitive> c = textMit(ziel, copyright);
     ASSERT_TRUE(d && c);
     EXPECT_NEAR(d->x1, rechts, 1e-9);
     EXPECT_NEAR(d->y1 + f, 210 - 15, 1e-9);
@@ -123,15 +126,15 @@ TEST_F(KopfFuss, HeaderAndFooterSitOnTheMarginsAndThePageExtent) {
     EXPECT_EQ(d->font.size, 7);
 
     const QString bearbeiter = QStringLiteral("Bearbeiter: Dr. Weber");
-    const Primitive* b = textMit(ziel, bearbeiter);
-    ASSERT_NE(b, nullptr);
+    const std::optional<Primitive> b = textMit(ziel, bearbeiter);
+    ASSERT_NE(b, std::nullopt);
     EXPECT_NEAR(b->x1, 15, 1e-9);
     EXPECT_NEAR(b->y1 + f, 195, 1e-9);
 
     // Date and time centred between the left column and the legal notice.
     const double mitte = ((15 + breite(bearbeiter, 7)) + (297 - 15 - breite(copyright, 7))) / 2;
-    const Primitive* datum = textMit(ziel, QStringLiteral("05.03.24"));
-    const Primitive* zeit = textMit(ziel, QStringLiteral("09:05"));
+    const std::optional<Primitive> datum = textMit(ziel, QStringLiteral("05.03.24"));
+    const std::optional<Primitive> zeit = textMit(ziel, QStringLiteral("09:05"));
     ASSERT_TRUE(datum && zeit);
     EXPECT_NEAR(datum->x1 + breite(QStringLiteral("05.03.24"), 7) / 2, mitte, 1e-9);
     EXPECT_NEAR(zeit->x1 + breite(QStringLiteral("09:05"), 7) / 2, mitte, 1e-9);
@@ -143,13 +146,13 @@ TEST_F(KopfFuss, WithoutNumberingTheProjectStaysAndNoPageTextIsDrawn) {
     RecordingTarget mit(297, 210), ohne(297, 210);
     zeichnen(mit, {QStringLiteral("K1")}, true);
     zeichnen(ohne, {QStringLiteral("K1")}, false);
-    const Primitive* a = textMit(mit, QStringLiteral("Projekt TE0000.00"));
-    const Primitive* b = textMit(ohne, QStringLiteral("Projekt TE0000.00"));
+    const std::optional<Primitive> a = textMit(mit, QStringLiteral("Projekt TE0000.00"));
+    const std::optional<Primitive> b = textMit(ohne, QStringLiteral("Projekt TE0000.00"));
     ASSERT_TRUE(a && b);
     EXPECT_EQ(a->x1, b->x1);
     EXPECT_EQ(a->y1, b->y1);
-    EXPECT_NE(textMit(mit, QStringLiteral("Seite 1/1")), nullptr);
-    EXPECT_EQ(textMit(ohne, QStringLiteral("Seite 1/1")), nullptr);
+    EXPECT_NE(textMit(mit, QStringLiteral("Seite 1/1")), std::nullopt);
+    EXPECT_EQ(textMit(ohne, QStringLiteral("Seite 1/1")), std::nullopt);
 }
 
 TEST_F(KopfFuss, EmptyCommentAndEmptyIdentifierDrawNothing) {
@@ -171,7 +174,7 @@ TEST_F(KopfFuss, EnglishTexts) {
     kf.KOPFFUSSZEILE();
     for (const char* text : {"Files K1, K2", "Project TE0000.00", "Page 1/1", "Project Manager: Smith",
                              "Program developed by "})
-        EXPECT_NE(textMit(ziel, QString::fromUtf8(text)), nullptr) << text;
+        EXPECT_NE(textMit(ziel, QString::fromUtf8(text)), std::nullopt) << text;
 }
 
 TEST_F(KopfFuss, MarginsByNameInTheTargetsUnits) {
@@ -208,8 +211,8 @@ TEST_F(KopfFuss, FooterFollowsTheFrameNotTheTarget) {
     kf.AUSGABEOBJEKT(rahmen, ziel);
     kf.setBEARBEITER(QStringLiteral("X"));
     kf.KOPFFUSSZEILE();
-    const Primitive* b = textMit(ziel, QStringLiteral("Bearbeiter: X"));
-    const Primitive* p = textMit(ziel, QStringLiteral("Projekt TE0000.00"));
+    const std::optional<Primitive> b = textMit(ziel, QStringLiteral("Bearbeiter: X"));
+    const std::optional<Primitive> p = textMit(ziel, QStringLiteral("Projekt TE0000.00"));
     ASSERT_TRUE(b && p);
     EXPECT_NEAR(b->y1 + hoehe(7), 150 - 15, 1e-9);
     EXPECT_NEAR(p->x1, 200 - 15 - breite(QStringLiteral("Projekt TE0000.00"), 10), 1e-9);

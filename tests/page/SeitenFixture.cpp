@@ -148,4 +148,13 @@ QList<Primitive> linienInFarbe(const RecordingTarget& ziel, ColorRef farbe) {
     return linien;
 }
 
+QList<Primitive> seitDemLoeschen(const RecordingTarget& ziel) {
+    const QList<Primitive>& alle = ziel.primitives();
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < alle.size(); ++i)
+        if (alle[i].kind == Primitive::Kind::Clear)
+            start = i + 1;
+    return alle.mid(start);
+}
+
 } // namespace talur::test

@@ -71,5 +71,7 @@ protected:
 // run of segments on one line.
 QStringList gezeigteTexte(const RecordingTarget& ziel);
 QList<Primitive> linienInFarbe(const RecordingTarget& ziel, ColorRef farbe);
+// The primitives drawn since the last Clear.
+QList<Primitive> seitDemLoeschen(const RecordingTarget& ziel);
 
 } // namespace talur::test
