@@ -109,6 +109,17 @@ void Connection::execute(const QString& sql) {
     }
 }
 
+void Connection::setDiskSync(bool on) {
+    execute(on ? QStringLiteral("PRAGMA synchronous=FULL") : QStringLiteral("PRAGMA synchronous=OFF"));
+}
+
+bool Connection::diskSync() const {
+    if (!m_db)
+        throw runError(err::ConnectionClosed);
+    db::Statement stmt(m_db, QStringLiteral("PRAGMA synchronous"));
+    return stmt.step() && sqlite3_column_int(stmt.get(), 0) != 0;
+}
+
 bool Connection::hasTable(const QString& table) const {
     if (!m_db)
         throw runError(err::ConnectionClosed);

@@ -39,6 +39,12 @@ public:
     // Runs statements without results (schema creation, VACUUM INTO); callers outside platform do not need
     // it.
     void execute(const QString& sql);
+    // false: each write reaches the operating system at once but is not forced to disk, so a crash of the
+    // program loses nothing and only a power failure could damage the file. Meant for the per-user working
+    // copy, whose rows are written one update at a time; the project database is only written by copies,
+    // which are flushed.
+    void setDiskSync(bool on);
+    bool diskSync() const;
     bool hasTable(const QString& table) const;
     QStringList columnNames(const QString& table) const;
 

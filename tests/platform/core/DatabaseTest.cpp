@@ -377,3 +377,25 @@ TEST(ConnectionOpen, SwitchesToRollbackJournal) {
 }
 
 } // namespace talur::test
+
+namespace talur::test {
+
+// The working copy runs without forced disk syncs; what was written is still all there for the next
+// connection, as after a crash of the program.
+TEST_F(DatabaseTest, WritesWithoutDiskSyncReachTheFile) {
+    EXPECT_TRUE(cnn.diskSync());
+    cnn.setDiskSync(false);
+    EXPECT_FALSE(cnn.diskSync());
+    Recordset rs;
+    rs.open(QStringLiteral("SELECT * FROM [E3] WHERE [ID] = 8"), cnn);
+    rs.setValue(QStringLiteral("SIV"), 2.5f);
+    rs.update();
+    Connection other;
+    other.open(path);
+    EXPECT_TRUE(other.diskSync()) << "the setting belongs to one connection";
+    Recordset check;
+    check.open(QStringLiteral("SELECT [SIV] FROM [E3] WHERE [ID] = 8"), other);
+    EXPECT_EQ(check.value(0).toSingle(), 2.5f);
+}
+
+} // namespace talur::test
