@@ -188,6 +188,8 @@ bool StartUp::openWorkingCopy() {
             return false;
         }
         m_context.cnnX.open(workingCopy);
+        // Rows are stored one update at a time; Save flushes the copy back into the project.
+        m_context.cnnX.setDiskSync(false);
     } catch (const RunError& error) {
         refuse(error.description());
         return false;
