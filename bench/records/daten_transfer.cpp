@@ -40,6 +40,7 @@ struct Project {
             throw std::runtime_error("cannot create the database");
         file.close();
         context.cnnX.open(path);
+        context.cnnX.setDiskSync(false); // as start-up opens the working copy
         context.cnnX.execute(projectSchema());
         context.cnnX.execute(QStringLiteral("INSERT INTO [E1] ([ID],[KEN],[AKT]) VALUES (1,'P1',1)"));
     }
