@@ -1,7 +1,8 @@
 // Loading the output page of a record with N = 1000 and five preloading stresses onto offscreen picture
 // boxes (computations, header and footer, all nine pictures), and writing the printed page as PDF.
 //   bench_seite                  runs the benchmarks
-//   bench_seite --render=FILE    writes the printed page of the demo record once (.pdf, .png, .svg)
+//   bench_seite --render=FILE [--variante=porenzahl|viele|stopp]
+//                                writes the printed page of the demo record once (.pdf, .png, .svg)
 //   bench_seite --screen=FILE    writes the screen page (page surface with its picture boxes) as PNG
 #include "page/SeitenDatei.h"
 #include "page/mdiSEITE1.h"
@@ -31,7 +32,9 @@ struct Projekt {
     QTemporaryDir ordner;
     RunContext kontext;
 
-    explicit Projekt(int stuetzstellen = 1000, const QString& vorlage = QString())
+    // variante: "" the demo record; "porenzahl" void ratios and no Coulomb lines; "viele" 19 preloading
+    // stresses; "stopp" σ_max 0.6 below the fourth preloading stress.
+    explicit Projekt(int stuetzstellen = 1000, const QString& vorlage = QString(), const QString& variante = QString())
         : ordner(vorlage.isEmpty() ? QDir::tempPath() + QStringLiteral("/talur-bench-XXXXXX") : vorlage) {
         const QString pfad = ordner.filePath(QStringLiteral("TALUR.db"));
         DbSchema::create(pfad, DbKind::Project);
@@ -42,12 +45,20 @@ struct Projekt {
         c.execute(QStringLiteral("INSERT INTO E1 (ID, KEN, KOM, AKT) VALUES (1, 'BS-12', 'Schluff, weich, Bohrung 3', 1)"));
         c.execute(QStringLiteral("INSERT INTO E2 (ID, A1, C1S, C1, A2, C2S, C2, SIBK, SI0, E0, SIA, SIMAX, N, A, B, C, "
                                  "AR, CR, SIBS, EBS, SI1, SI2) VALUES (1, 5, 0.8, 0.6, 50, 0.5, 0.4, 0.1, 0.1, 0.8, "
-                                 "0.01, 1, %1, 30, -10, -2, 20, -1, 0.1, 0.7, 0.1, 0.4)")
-                      .arg(stuetzstellen));
-        const float siv[] = {0.1f, 0.25f, 0.4f, 0.6f, 0.8f};
-        for (int i = 0; i < 5; ++i)
+                                 "0.01, %2, %1, 30, -10, -2, 20, -1, 0.1, 0.7, 0.1, 0.4)")
+                      .arg(stuetzstellen)
+                      .arg(variante == QLatin1String("stopp") ? 0.6 : 1.0));
+        std::vector<float> siv{0.1f, 0.25f, 0.4f, 0.7f, 0.8f};
+        if (variante == QLatin1String("viele")) {
+            siv.clear();
+            for (int i = 1; i <= 19; ++i)
+                siv.push_back(0.05f * i);
+        }
+        for (size_t i = 0; i < siv.size(); ++i)
             c.execute(QStringLiteral("INSERT INTO E3 (ID, I1, SIV) VALUES (1, %1, %2)").arg(i + 1).arg(siv[i]));
-        c.execute(QStringLiteral("INSERT INTO A1 (ID, BONEU, EPSE, GER) VALUES (1, 1, 0, 1)"));
+        c.execute(QStringLiteral("INSERT INTO A1 (ID, BONEU, EPSE, GER) VALUES (1, 1, %1, %2)")
+                      .arg(variante == QLatin1String("porenzahl") ? 2 : 0)
+                      .arg(variante == QLatin1String("porenzahl") ? 0 : 1));
     }
 };
 
@@ -132,7 +143,10 @@ int main(int argc, char** argv) {
     setWaitScale(0.0);
     for (int i = 1; i < argc; ++i) {
         if (std::strncmp(argv[i], "--render=", 9) == 0) {
-            Projekt projekt(200);
+            const QString variante = i + 1 < argc && std::strncmp(argv[i + 1], "--variante=", 11) == 0
+                                         ? QString::fromLocal8Bit(argv[i + 1] + 11)
+                                         : QString();
+            Projekt projekt(200, QString(), variante);
             renderPage(projekt.kontext, 1, QString::fromLocal8Bit(argv[i] + 9));
             return 0;
         }

@@ -184,6 +184,7 @@ void AusgabeSeite::laden(std::optional<int32_t> datensatz) {
         // Later redraws keep the graphic settings stored now; A1 is left to the evaluation command.
         [&] { m_BONEU = false; },
     });
+    m_geladen = true;
 }
 
 void AusgabeSeite::bild(int nummer, int16_t ziel, float EXDL, float EYDO) {
@@ -195,6 +196,7 @@ void AusgabeSeite::bild(int nummer, int16_t ziel, float EXDL, float EYDO) {
 }
 
 void AusgabeSeite::freigeben() {
+    m_geladen = false;
     m_fortschritt = nullptr;
     m_e1.reset();
     m_e2.reset();

@@ -99,6 +99,8 @@ public:
     const SeitenFlaechen& flaechen() const { return m_flaechen; }
     const SeitenDaten& daten() const { return m_daten; }
     bool BONEU() const { return m_BONEU; }
+    // Loaded and not yet released.
+    bool geladen() const { return m_geladen; }
     bool HBOKF() const { return m_HBOKF; }
     bool HBOKFS() const { return m_HBOKFS; }
     float XMAX11() const { return m_XMAX11; }
@@ -140,6 +142,7 @@ private:
 
     SeitenDaten m_daten;
     bool m_BONEU = false;
+    bool m_geladen = false;
     bool m_HBOKF = true;
     bool m_HBOKFS = true;
     float m_XMAX11 = 0;

@@ -108,35 +108,47 @@ void mdiSEITE1::seiteGeklickt() {
     m_umgebung.seitenKontext(anfrage);
 }
 
-bool mdiSEITE1::taste(QKeyEvent* event) {
+std::optional<int> mdiSEITE1::tastenFeld(const QKeyEvent* event) {
     const Qt::KeyboardModifiers mods = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier);
-    auto feld = [this](int index) {
-        if (m_umgebung.befehlsfeldKlick)
-            m_umgebung.befehlsfeldKlick(index);
-        return true;
-    };
     if (event->key() == Qt::Key_Escape && mods == Qt::NoModifier)
-        return feld(15);
-    if (event->key() == Qt::Key_Q && mods == Qt::AltModifier) {
+        return 15;
+    if (event->key() == Qt::Key_Q && mods == Qt::AltModifier)
+        return 0;
+    if (mods != Qt::ControlModifier)
+        return std::nullopt;
+    switch (event->key()) {
+    case Qt::Key_S: return 10;
+    case Qt::Key_P: return 11;
+    case Qt::Key_C: return 12;
+    case Qt::Key_W: return 13;
+    case Qt::Key_A: return 14;
+    default: return std::nullopt;
+    }
+}
+
+bool mdiSEITE1::taste(QEvent* event) {
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
+        return false;
+    const std::optional<int> feld = tastenFeld(static_cast<QKeyEvent*>(event));
+    if (!feld)
+        return false;
+    // The page's keys win over shortcuts of the main window: claim them, then act on the press.
+    if (event->type() == QEvent::ShortcutOverride) {
+        event->accept();
+        return true;
+    }
+    if (*feld == 0) {
         if (m_umgebung.beenden)
             m_umgebung.beenden();
-        return true;
+    } else if (m_umgebung.befehlsfeldKlick) {
+        m_umgebung.befehlsfeldKlick(*feld);
     }
-    if (mods != Qt::ControlModifier)
-        return false;
-    switch (event->key()) {
-    case Qt::Key_S: return feld(10);
-    case Qt::Key_P: return feld(11);
-    case Qt::Key_C: return feld(12);
-    case Qt::Key_W: return feld(13);
-    case Qt::Key_A: return feld(14);
-    default: return false;
-    }
+    return true;
 }
 
 bool mdiSEITE1::eventFilter(QObject* watched, QEvent* event) {
     // The page sees the keys before its controls.
-    if (event->type() == QEvent::KeyPress && taste(static_cast<QKeyEvent*>(event)))
+    if (taste(event))
         return true;
     if (event->type() == QEvent::MouseButtonPress) {
         if (watched == m_flaeche) {
@@ -164,13 +176,15 @@ void mdiSEITE1::keyPressEvent(QKeyEvent* event) {
 }
 
 bool mdiSEITE1::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride && taste(event))
+        return true;
     switch (event->type()) {
     case QEvent::WindowActivate: aktiviert(); break;
     case QEvent::Resize: {
         const bool ergebnis = QWidget::event(event);
         anordnen();
         // The footer follows the window's bottom edge: the frame is drawn again for the new extent.
-        if (m_seite && m_seite->daten().ID != 0 && m_seite->HBOKF())
+        if (m_seite && m_seite->geladen() && m_seite->HBOKF())
             m_seite->RAHMEN(kBildschirm);
         return ergebnis;
     }

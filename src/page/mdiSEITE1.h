@@ -76,7 +76,9 @@ protected:
 
 private:
     void anordnen();
-    bool taste(QKeyEvent* event);
+    // Command panel of a page key (0: the quit command), none for other keys.
+    static std::optional<int> tastenFeld(const QKeyEvent* event);
+    bool taste(QEvent* event);
     void seiteGeklickt();
     void freigeben();
 

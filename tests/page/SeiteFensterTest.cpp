@@ -90,7 +90,18 @@ TEST_F(SeiteFenster, KeysGoToTheCommandPanelFirst) {
             }
         }
     }
+    // Shortcuts of the main window do not take the page's keys away: the page claims them.
     m_felder.clear();
+    QKeyEvent anspruch(QEvent::ShortcutOverride, Qt::Key_P, Qt::ControlModifier);
+    anspruch.ignore();
+    QApplication::sendEvent(m_fenster->picBILD12(), &anspruch);
+    EXPECT_TRUE(anspruch.isAccepted());
+    EXPECT_TRUE(m_felder.empty());
+    QKeyEvent fremd(QEvent::ShortcutOverride, Qt::Key_O, Qt::ControlModifier);
+    fremd.ignore();
+    QApplication::sendEvent(m_fenster.get(), &fremd);
+    EXPECT_FALSE(fremd.isAccepted());
+
     taste(m_fenster.get(), Qt::Key_S, Qt::NoModifier);
     taste(m_fenster.get(), Qt::Key_Escape, Qt::ShiftModifier);
     EXPECT_TRUE(m_felder.empty());
