@@ -6,6 +6,8 @@
 #include "platform/core/ErrorRunner.h"
 #include "records/clsDATEN.h"
 
+#include <optional>
+
 namespace talur {
 
 using seite::g0Zeile;
@@ -57,6 +59,36 @@ void kurve(clsGRAFIK& g, const std::vector<float>& x, const std::vector<float>& 
     g.POLYGON(X, Y, 0, 0, 0, ohneText, 0, 0, 0);
 }
 
+void standardwerte(clsDATEN& g0, const Selection& bild11) {
+    g0.DVTI(QStringLiteral("OX"), 1, bild11);
+    g0.DVTS(QStringLiteral("RL"), 10.0f, bild11);
+    g0.DVTS(QStringLiteral("RR"), 4.5f, bild11);
+    g0.DVTS(QStringLiteral("RO"), 10.0f, bild11);
+    g0.DVTS(QStringLiteral("RU"), 4.0f, bild11);
+    g0.DVTS(QStringLiteral("MYMX"), 0.0f, bild11);
+    g0.DVTS(QStringLiteral("XMIN"), 0.0f, bild11);
+    // A reset derives the scale again; a scale kept from another strain measure would put the curves
+    // outside the plot.
+    g0.DVTS(QStringLiteral("MX"), 0.0f, bild11);
+    g0.DVTS(QStringLiteral("MY"), 0.0f, bild11);
+}
+
+// The series of the strain measure: conventional strain, natural strain in %, void ratio; none for
+// another choice.
+std::optional<std::vector<float>> reihe(const CompressionResult& r, int16_t EPSE) {
+    switch (EPSE) {
+    case 0: return r.EPSK;
+    case 1: {
+        std::vector<float> prozent = r.EPSN;
+        for (float& wert : prozent)
+            wert *= 100.0f;
+        return prozent;
+    }
+    case 2: return r.EPOR;
+    default: return std::nullopt;
+    }
+}
+
 } // namespace
 
 void AusgabeSeite::BILD11(int16_t ziel, float EXDL, float EYDO) {
@@ -79,20 +111,8 @@ void AusgabeSeite::zeichneBild11(DrawTarget* ziel, bool drucker, float EXDL, flo
             g = m_grafik11.get();
         },
         [&] {
-            if (!m_BONEU)
-                return;
-            clsDATEN& g0 = vorhanden(m_g0.get());
-            g0.DVTI(QStringLiteral("OX"), 1, bild11);
-            g0.DVTS(QStringLiteral("RL"), 10.0f, bild11);
-            g0.DVTS(QStringLiteral("RR"), 4.5f, bild11);
-            g0.DVTS(QStringLiteral("RO"), 10.0f, bild11);
-            g0.DVTS(QStringLiteral("RU"), 4.0f, bild11);
-            g0.DVTS(QStringLiteral("MYMX"), 0.0f, bild11);
-            g0.DVTS(QStringLiteral("XMIN"), 0.0f, bild11);
-            // A reset derives the scale again; a scale kept from another strain measure would put the
-            // curves outside the plot.
-            g0.DVTS(QStringLiteral("MX"), 0.0f, bild11);
-            g0.DVTS(QStringLiteral("MY"), 0.0f, bild11);
+            if (m_BONEU)
+                standardwerte(vorhanden(m_g0.get()), bild11);
         },
         [&] {
             vorhanden(m_a1.get()).DTVI(QStringLiteral("EPSE"), EPSE);
@@ -133,20 +153,12 @@ void AusgabeSeite::zeichneBild11(DrawTarget* ziel, bool drucker, float EXDL, flo
             if (!m_kompressionGueltig)
                 return;
             clsGRAFIK& gr = vorhanden(g);
-            std::vector<float> reihe;
-            switch (EPSE) {
-            case 0: reihe = m_kompression.EPSK; break;
-            case 1:
-                reihe = m_kompression.EPSN;
-                for (float& wert : reihe)
-                    wert *= 100.0f;
-                break;
-            case 2: reihe = m_kompression.EPOR; break;
-            default: return;
-            }
-            gr.SKALEN(-1, m_kompression.SIG, reihe);
+            const std::optional<std::vector<float>> daten = reihe(m_kompression, EPSE);
+            if (!daten)
+                return;
+            gr.SKALEN(-1, m_kompression.SIG, *daten);
             gr.LINIENEINSTELLUNGEN(0, 0.3f, seite::kSchwarz);
-            kurve(gr, m_kompression.SIG, reihe);
+            kurve(gr, m_kompression.SIG, *daten);
         },
         [&] { vorhanden(m_g0.get()).DTVS(QStringLiteral("XMAX"), m_XMAX11, bild11); },
         [&] { vorhanden(g).LINIENEINSTELLUNGEN(0, 0, seite::kRot); },

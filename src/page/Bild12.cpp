@@ -61,6 +61,52 @@ void coulombLinie(clsGRAFIK& g, const CoulombLine& linie, float XMAX) {
     kurve(g, {0.0f, XMAX}, {c, tau});
 }
 
+void standardwerte(clsDATEN& g0, const Selection& bild12) {
+    g0.DVTI(QStringLiteral("OX"), 1, bild12);
+    g0.DVTI(QStringLiteral("OY"), 1, bild12);
+    g0.DVTS(QStringLiteral("RL"), 10.0f, bild12);
+    g0.DVTS(QStringLiteral("RR"), 4.5f, bild12);
+    g0.DVTS(QStringLiteral("RO"), 9.5f, bild12);
+    g0.DVTS(QStringLiteral("RU"), 11.0f, bild12);
+    g0.DVTS(QStringLiteral("MYMX"), 1.0f, bild12);
+    g0.DVTS(QStringLiteral("XMIN"), 0.0f, bild12);
+    g0.DVTS(QStringLiteral("YMIN"), 0.0f, bild12);
+}
+
+// The unloading curves in row order, each followed by its Coulomb line when asked for. True when the
+// run ended at a preloading stress above σ_max, which ends the picture.
+bool zweige(clsGRAFIK& g, const MohrResult& mohr, int16_t GER, float XMAX) {
+    for (const MohrBranch& zweig : mohr.branches) {
+        g.LINIENEINSTELLUNGEN(0, 0, seite::kRot);
+        kurve(g, zweig.stress, zweig.tau);
+        const CoulombLine linie = zweig.row < mohr.branchLines.size() ? mohr.branchLines[zweig.row] : CoulombLine{};
+        if (GER == 1 && linie.state == FitState::Fitted) {
+            g.LINIENEINSTELLUNGEN(0, 0, seite::kGruen);
+            coulombLinie(g, linie, XMAX);
+        }
+    }
+    return mohr.stoppedAt.has_value();
+}
+
+// Three entries at 45, 41 and 37 mm above the stress axis, 5 to 15 mm from its start.
+void legende(clsGRAFIK& g, float MX, float MY) {
+    struct Eintrag {
+        float hoehe;
+        float breite;
+        ColorRef farbe;
+        const char* text;
+    };
+    static const Eintrag eintraege[] = {
+        {45, 0.3f, seite::kSchwarz, "{g,1}t{t,1}f Erstbelastung"},
+        {41, 0.0f, seite::kRot, "{g,1}t{t,1}f Ent- und Wiederbelastung"},
+        {37, 0.0f, seite::kBlau, "{g,1}t{t,1}r"},
+    };
+    for (const Eintrag& e : eintraege) {
+        g.LINIENEINSTELLUNGEN(0, e.breite, e.farbe);
+        kurve(g, {5 * MX, 15 * MX}, {e.hoehe * MY, e.hoehe * MY}, QString::fromUtf8(e.text), 3);
+    }
+}
+
 } // namespace
 
 void AusgabeSeite::BILD12(int16_t ziel, float EXDL, float EYDO) {
@@ -84,18 +130,8 @@ void AusgabeSeite::zeichneBild12(DrawTarget* ziel, bool drucker, float EXDL, flo
             g = m_grafik12.get();
         },
         [&] {
-            if (!m_BONEU)
-                return;
-            clsDATEN& g0 = vorhanden(m_g0.get());
-            g0.DVTI(QStringLiteral("OX"), 1, bild12);
-            g0.DVTI(QStringLiteral("OY"), 1, bild12);
-            g0.DVTS(QStringLiteral("RL"), 10.0f, bild12);
-            g0.DVTS(QStringLiteral("RR"), 4.5f, bild12);
-            g0.DVTS(QStringLiteral("RO"), 9.5f, bild12);
-            g0.DVTS(QStringLiteral("RU"), 11.0f, bild12);
-            g0.DVTS(QStringLiteral("MYMX"), 1.0f, bild12);
-            g0.DVTS(QStringLiteral("XMIN"), 0.0f, bild12);
-            g0.DVTS(QStringLiteral("YMIN"), 0.0f, bild12);
+            if (m_BONEU)
+                standardwerte(vorhanden(m_g0.get()), bild12);
         },
         [&] {
             // Same range as picture 11 and half of it upwards: equal scales on both axes.
@@ -158,21 +194,9 @@ void AusgabeSeite::zeichneBild12(DrawTarget* ziel, bool drucker, float EXDL, flo
             kurve(gr, m_kompression.SIG, m_mohr.TAUR);
         },
         [&] {
-            if (!gerechnet)
-                return;
-            clsGRAFIK& gr = vorhanden(g);
-            for (const MohrBranch& zweig : m_mohr.branches) {
-                gr.LINIENEINSTELLUNGEN(0, 0, seite::kRot);
-                kurve(gr, zweig.stress, zweig.tau);
-                const CoulombLine linie =
-                    zweig.row < m_mohr.branchLines.size() ? m_mohr.branchLines[zweig.row] : CoulombLine{};
-                if (GER == 1 && linie.state == FitState::Fitted) {
-                    gr.LINIENEINSTELLUNGEN(0, 0, seite::kGruen);
-                    coulombLinie(gr, linie, m_XMAX11);
-                }
-            }
-            // A preloading stress above σ_max ends the picture here, without a message.
-            ende = m_mohr.stoppedAt.has_value();
+            // A preloading stress above σ_max ends the picture after its branches, without a message.
+            if (gerechnet)
+                ende = zweige(vorhanden(g), m_mohr, GER, m_XMAX11);
         },
         [&] {
             if (!gerechnet || ende || GER != 1)
@@ -187,26 +211,12 @@ void AusgabeSeite::zeichneBild12(DrawTarget* ziel, bool drucker, float EXDL, flo
         [&] {
             if (!gerechnet || ende)
                 return;
-            clsGRAFIK& gr = vorhanden(g);
+            // The scales that the scale routine stored for this drawing.
             float MX = 0, MY = 0;
             clsDATEN& g0 = vorhanden(m_g0.get());
             g0.DTVS(QStringLiteral("MX"), MX, bild12);
             g0.DTVS(QStringLiteral("MY"), MY, bild12);
-            struct Eintrag {
-                float hoehe;
-                float breite;
-                ColorRef farbe;
-                const char* text;
-            };
-            static const Eintrag legende[] = {
-                {45, 0.3f, seite::kSchwarz, "{g,1}t{t,1}f Erstbelastung"},
-                {41, 0.0f, seite::kRot, "{g,1}t{t,1}f Ent- und Wiederbelastung"},
-                {37, 0.0f, seite::kBlau, "{g,1}t{t,1}r"},
-            };
-            for (const Eintrag& e : legende) {
-                gr.LINIENEINSTELLUNGEN(0, e.breite, e.farbe);
-                kurve(gr, {5 * MX, 15 * MX}, {e.hoehe * MY, e.hoehe * MY}, QString::fromUtf8(e.text), 3);
-            }
+            legende(vorhanden(g), MX, MY);
         },
         [&] { g = nullptr; },
     });
