@@ -41,6 +41,58 @@ protected:
     }
 };
 
+TEST_F(SeiteTabellen, EachTableSitsInItsBoxWithItsTitleAndHead) {
+    Datensatz d;
+    d.SIV = {0.2f};
+    anlegen(d);
+    Aufzeichnungen a;
+    auto s = laden(a);
+    struct Fall {
+        int bild;
+        int box;
+        double links, oben; // ERL, ERO
+        const char* titel;  // "" for none
+        const char* kopf;   // the first head cell drawn as text
+    } faelle[] = {
+        {13, 2, 2.5, 7, "Ohdesche Parameter", "[MN/m²]"},
+        {14, 2, 62, 7, "Bezugswerte", "[-]"},
+        {15, 3, 2.5, 7, "Mohrsche Scherparameter", "[°]"},
+        {16, 3, 62, 7, "Bezugswerte", "[-]"},
+        {17, 4, 2.5, 7, "Coulombsche Scherparameter", "[kN/m²]"},
+        {18, 4, 62, 7, "", "[kN/m²]"},
+        {19, 4, 62, 36, "Spannungsgrenzen", "[MN/m²]"},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.bild);
+        const QList<Primitive> box = seitDemLoeschen(a.bild(f.box));
+        // The outer outline of the head block starts 0.5 mm outside the table's corner.
+        bool rahmen = false;
+        for (const Primitive& p : box)
+            rahmen = rahmen || (p.kind == Primitive::Kind::Box && std::abs(p.x1 - (f.links - 0.5)) < 1e-3 &&
+                                std::abs(p.y1 - (f.oben - 0.5)) < 1e-3);
+        EXPECT_TRUE(rahmen);
+        if (*f.titel) {
+            const std::optional<Primitive> titel = text(a.bild(f.box), QString::fromUtf8(f.titel), f.links - 0.01,
+                                                        f.links + 0.01);
+            ASSERT_TRUE(titel.has_value());
+            EXPECT_LT(titel->y1, f.oben);
+            EXPECT_TRUE(titel->font.bold);
+            EXPECT_EQ(titel->font.size, 9);
+        }
+        bool kopf = false;
+        for (const Primitive& p : box)
+            kopf = kopf || (p.kind == Primitive::Kind::Text && p.shown == QString::fromUtf8(f.kopf) &&
+                            p.x1 > f.links && p.y1 > f.oben && p.y1 < f.oben + 15);
+        EXPECT_TRUE(kopf);
+        const clsTABELLE* t = s->tabellenObjekt(f.bild);
+        ASSERT_NE(t, nullptr);
+        EXPECT_EQ(t->ERL(), static_cast<float>(f.links));
+        EXPECT_EQ(t->ERO(), static_cast<float>(f.oben));
+    }
+    // Table 18 has no title of its own.
+    EXPECT_FALSE(text(a.bild(4), QStringLiteral("Bezugswerte")).has_value());
+}
+
 TEST_F(SeiteTabellen, CoulombTableHasOneRowPerPreloadingStressAfterTheFirstLoadingRow) {
     Datensatz d;
     d.SIV = {0.2f, 0.4f, 0.6f};
