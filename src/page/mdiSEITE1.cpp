@@ -24,7 +24,8 @@ mdiSEITE1::mdiSEITE1(RunContext& kontext, SeitenUmgebung umgebung, QWidget* pare
     setObjectName(QStringLiteral("mdiSEITE1"));
     setFocusPolicy(Qt::StrongFocus);
     m_flaeche = new SeitenBildfeld(this);
-    m_flaeche->setObjectName(QStringLiteral("mdiSEITE1"));
+    // The page's own drawing surface; not one of the page's picture boxes (picBILD11 ... picBILD15).
+    m_flaeche->setObjectName(QStringLiteral("Seitenflaeche"));
     m_flaeche->installEventFilter(this);
     static const char* const namen[] = {"picBILD11", "picBILD12", "picBILD13", "picBILD14", "picBILD15"};
     for (size_t i = 0; i < m_bilder.size(); ++i) {

@@ -58,6 +58,9 @@ public:
     AusgabeSeite& seite() { return *m_seite; }
     PictureBox* seitenflaeche() const { return m_flaeche; }
     PictureBox* bildfeld(int index) const { return m_bilder[static_cast<size_t>(index)]; } // 0 = picBILD11
+    // The five picture boxes in the order of the page's controls (what the page transfers picture by
+    // picture); the page surface is no picture box of the page although it draws like one.
+    const std::array<PictureBox*, 5>& bildfelder() const { return m_bilder; }
     PictureBox* picBILD11() const { return m_bilder[0]; }
     PictureBox* picBILD12() const { return m_bilder[1]; }
     PictureBox* picBILD13() const { return m_bilder[2]; }
