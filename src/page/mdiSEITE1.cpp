@@ -1,6 +1,5 @@
 #include "page/mdiSEITE1.h"
 
-#include "page/SeitenBildfeld.h"
 #include "page/SeitenLayout.h"
 #include "platform/draw/PictureBox.h"
 
@@ -23,13 +22,13 @@ mdiSEITE1::mdiSEITE1(RunContext& kontext, SeitenUmgebung umgebung, QWidget* pare
     : QWidget(parent), m_kontext(kontext), m_umgebung(std::move(umgebung)) {
     setObjectName(QStringLiteral("mdiSEITE1"));
     setFocusPolicy(Qt::StrongFocus);
-    m_flaeche = new SeitenBildfeld(this);
+    m_flaeche = new PictureBox(this);
     // The page's own drawing surface; not one of the page's picture boxes (picBILD11 ... picBILD15).
     m_flaeche->setObjectName(QStringLiteral("Seitenflaeche"));
     m_flaeche->installEventFilter(this);
     static const char* const namen[] = {"picBILD11", "picBILD12", "picBILD13", "picBILD14", "picBILD15"};
     for (size_t i = 0; i < m_bilder.size(); ++i) {
-        PictureBox* box = new SeitenBildfeld(m_flaeche);
+        PictureBox* box = new PictureBox(m_flaeche);
         box->setObjectName(QString::fromLatin1(namen[i]));
         box->setTag(QStringLiteral("11"));
         box->installEventFilter(this);

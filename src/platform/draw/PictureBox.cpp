@@ -1,5 +1,6 @@
 #include "platform/draw/PictureBox.h"
 
+#include <QEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
@@ -23,12 +24,23 @@ QImage blankImage(QSize size, double dpi, ColorRef back) {
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    measureResolution();
     m_image = blankImage(size(), pixelsPerMm() * 25.4, backColor());
 }
 
 PictureBox::~PictureBox() { flush(); }
 
-double PictureBox::pixelsPerMm() const { return logicalDpiX() / 25.4; }
+void PictureBox::measureResolution() { m_pixelsPerMm = logicalDpiX() / 25.4; }
+
+bool PictureBox::event(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::ScreenChangeInternal:
+    case QEvent::ParentChange:
+    case QEvent::Show: measureResolution(); break;
+    default: break;
+    }
+    return QWidget::event(event);
+}
 
 QScrollBar* PictureBox::verticalBar() {
     if (!m_verticalBar) {

@@ -38,18 +38,22 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool event(QEvent* event) override;
 
     QPaintDevice* device() const override;
     double deviceWidthMm() const override { return width() / pixelsPerMm(); }
     double deviceHeightMm() const override { return height() / pixelsPerMm(); }
-    double pixelsPerMm() const override;
+    // Kept at hand: asking the screen for every primitive made a diagram's thousands of line pieces slow.
+    double pixelsPerMm() const override { return m_pixelsPerMm; }
     void changed() override { update(); }
 
 private:
     // A hidden widget learns of its new size only when shown; the image follows the widget's size
     // whenever it is used, keeping what was drawn.
     void fitImage();
+    void measureResolution();
 
+    double m_pixelsPerMm = 96.0 / 25.4;
     QImage m_image;
     QString m_tag;
     QScrollBar* m_verticalBar = nullptr;
