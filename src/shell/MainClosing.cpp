@@ -86,6 +86,11 @@ void frmMAIN::requestUnload(CloseReason reason) {
 }
 
 void frmMAIN::closeEvent(QCloseEvent* event) {
+    // Closing while a page loads would pull the connection and the windows from under the loading page.
+    if (m_locked) {
+        event->ignore();
+        return;
+    }
     if (m_running) {
         if (!queryUnload(m_pendingReason)) {
             event->ignore();

@@ -29,6 +29,7 @@ frmMAIN::frmMAIN(const QString& programFolder, QWidget* parent) : QMainWindow(pa
     m_mdi->setBackground(QColor(128, 128, 128));
     setCentralWidget(m_mdi);
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &frmMAIN::keepStartScreenBehind);
+    connect(m_mdi, &QMdiArea::subWindowActivated, this, &frmMAIN::pageActivated);
 
     m_menu = new MainMenu(menuBar(), this);
     connectMenus();
@@ -37,6 +38,7 @@ frmMAIN::frmMAIN(const QString& programFolder, QWidget* parent) : QMainWindow(pa
     setStatusBar(m_status);
     connect(m_status, &StatusPanels::panelPressed, this, &frmMAIN::panelPressed);
     connect(m_status, &StatusPanels::panelClicked, this, &frmMAIN::panelClick);
+    setPanelCommand(15, [this] { closePages(); });
 
     m_save = [this] {
         saveWorkingCopy();
@@ -53,6 +55,9 @@ void frmMAIN::connectMenus() {
     m_menu->setHandler(QStringLiteral("mnuSCHLIESSEN"), [this] { mnuSCHLIESSEN_Click(); });
     m_menu->setHandler(QStringLiteral("mnuBEENDEN"), [this] { mnuBEENDEN_Click(); });
     m_menu->setHandler(QStringLiteral("mnuINFO"), [this] { mnuINFO_Click(); });
+    m_menu->setAboutToShow(QStringLiteral("mnuAUSWERTEN"), [this] { mnuAUSWERTEN_Click(); });
+    m_menu->setHandler(QStringLiteral("mnuBERECHNEN"), [this] { mnuBERECHNEN_Click(); });
+    m_menu->setHandler(QStringLiteral("mnuNEUBERECHNEN"), [this] { mnuNEUBERECHNEN_Click(); });
 }
 
 StartResult frmMAIN::load() {

@@ -6,6 +6,7 @@
 #include "shell/StartUp.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <functional>
 
@@ -17,6 +18,9 @@ namespace talur {
 class MainMenu;
 class StatusPanels;
 class mdiAUTOSTART;
+class mdiSEITE1;
+struct AuswertungsErgebnis;
+struct AuswertungsUmgebung;
 
 // Why the main window is being closed.
 enum class CloseReason {
@@ -52,6 +56,10 @@ public:
     MainMenu& menus() const { return *m_menu; }
     StatusPanels& stbMAIN() const { return *m_status; }
     mdiAUTOSTART* startScreen() const { return m_startScreen; }
+    // The output page in the MDI area; nullptr when none is open.
+    mdiSEITE1* page() const;
+    // Whether the main window is locked while an output page loads.
+    bool locked() const { return m_locked; }
 
     // Panel 6 from the active records of the working copy.
     void refreshRecordPanel() override;
@@ -80,6 +88,12 @@ public slots:
     void mnuSCHLIESSEN_Click();
     void mnuBEENDEN_Click();
     void mnuINFO_Click();
+    // "&Auswerten": the menu is opened (enables its items), "&Berechnen", "&Neuberechnen".
+    void mnuAUSWERTEN_Click();
+    void mnuBERECHNEN_Click();
+    void mnuNEUBERECHNEN_Click();
+    // Command panel 15: closes the output page and returns to the start screen.
+    void closePages();
     // The session ends: no questions, the run ends as far as it can.
     void sessionEnds();
 
@@ -99,6 +113,12 @@ private:
     void connectMenus();
     void panelPressed(int index);
     void keepStartScreenBehind(QMdiSubWindow* activated);
+    void pageActivated(QMdiSubWindow* activated);
+    AuswertungsUmgebung evaluationHooks();
+    mdiSEITE1* createPage();
+    void showPage(mdiSEITE1& page);
+    void lockWhileLoading(bool locked);
+    void applyEvaluation(const AuswertungsErgebnis& result);
     void requestUnload(CloseReason reason);
     bool queryUnload(CloseReason reason);
     bool saveOnClosing();
@@ -112,6 +132,7 @@ private:
     StatusPanels* m_status = nullptr;
     mdiAUTOSTART* m_startScreen = nullptr;
     QMdiSubWindow* m_startWindow = nullptr;
+    QPointer<QMdiSubWindow> m_pageWindow;
     std::array<std::function<void()>, 16> m_panelCommands{};
     std::function<bool()> m_save;
     std::function<bool(const QString&)> m_launcher;
@@ -121,6 +142,7 @@ private:
     bool m_returnToFrame = false;
     bool m_running = false;
     bool m_keepWorkingCopy = false;
+    bool m_locked = false;
 };
 
 } // namespace talur

@@ -1,7 +1,8 @@
 #pragma once
 // Hidden command-line options for checking the program's look without a person at the screen:
-// --screenshot FILE saves the main window as a picture, --screenshot-info FILE the about box;
-// the program then ends as through Beenden.
+// --screenshot FILE saves the main window as a picture, --screenshot-info FILE the about box,
+// --screenshot-page FILE the main window with the active record's output page; the program then ends
+// as through Beenden, without saving.
 #include <QStringList>
 
 namespace talur {
