@@ -1,6 +1,7 @@
 #include "shell/batch/BatchCommands.h"
 
 #include "shell/batch/CurvesCommand.h"
+#include "shell/batch/PageCommand.h"
 
 namespace talur::batch {
 
@@ -14,6 +15,7 @@ struct Command {
 
 const Command kCommands[] = {
     {"curves", runCurvesCommand, "compression and Mohr failure curves of one record"},
+    {"page", runPageCommand, "the printed output page of one record as PDF, PNG or SVG"},
 };
 
 void usage(std::ostream& err) {

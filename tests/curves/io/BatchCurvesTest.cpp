@@ -1,3 +1,4 @@
+#include "BatchRun.h"
 #include "ProjectFixture.h"
 #include "curves/Compression.h"
 #include "curves/Mohr.h"
@@ -6,7 +7,6 @@
 #include "shell/batch/BatchCommands.h"
 #include "shell/batch/CurvesCommand.h"
 
-#include <QCryptographicHash>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -18,35 +18,8 @@
 namespace talur::batch {
 namespace {
 
-struct BatchRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-    QJsonObject json() const {
-        QJsonParseError error;
-        const auto doc = QJsonDocument::fromJson(QByteArray::fromStdString(out), &error);
-        EXPECT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
-        return doc.object();
-    }
-};
-
-BatchRun batch(const QStringList& arguments) {
-    std::ostringstream out, err;
-    BatchRun run;
-    run.status = runBatch(arguments, out, err);
-    run.out = out.str();
-    run.err = err.str();
-    return run;
-}
-
 QStringList curves(const QString& db, const QStringList& more) {
     return QStringList{QStringLiteral("curves"), QStringLiteral("--db"), db} + more;
-}
-
-QByteArray fileHash(const QString& path) {
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
 }
 
 // Each number must read back as exactly the float that was computed.
@@ -184,7 +157,7 @@ TEST(BatchCurves, ErrorCasesExitWithOneLineOnStandardError) {
         const char* errorStart;
     } cases[] = {
         {{}, kBadArguments, "talur-batch: no command given"},
-        {{QStringLiteral("page")}, kBadArguments, "talur-batch: unknown command page"},
+        {{QStringLiteral("plot")}, kBadArguments, "talur-batch: unknown command plot"},
         {{QStringLiteral("curves"), QStringLiteral("--record"), QStringLiteral("K1")}, kBadArguments,
          "talur-batch: --db FILE is required"},
         {curves(db, {}), kBadArguments, "talur-batch: give either --record KEN or --id ID"},
