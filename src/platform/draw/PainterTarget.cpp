@@ -38,11 +38,6 @@ Qt::BrushStyle brushStyle(int fillStyle) {
 
 } // namespace
 
-QColor toQColor(ColorRef color) {
-    const auto c = static_cast<uint32_t>(color);
-    return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF), static_cast<int>((c >> 16) & 0xFF));
-}
-
 PainterTarget::PainterTarget() = default;
 PainterTarget::~PainterTarget() = default;
 

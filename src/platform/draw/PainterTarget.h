@@ -7,11 +7,13 @@
 // Text: the current position is the top-left corner of the text cell (the baseline lies one ascent
 // below). Fonts named "Arial" or "Symbol" are drawn in Liberation Sans; text in the "Symbol" font is
 // mapped to Greek first.
+#include "platform/core/QtColor.h"
 #include "platform/draw/DrawTarget.h"
 
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
+
 #include <QRectF>
 #include <memory>
 #include <optional>
@@ -19,8 +21,6 @@
 class QPaintDevice;
 
 namespace talur {
-
-QColor toQColor(ColorRef color);
 
 class PainterTarget : public DrawTarget {
 public:

@@ -22,14 +22,6 @@ std::unique_ptr<QtDialogService>& installed() {
 
 } // namespace
 
-QColor toQColor(ColorRef color) {
-    return QColor(colorRefRed(color), colorRefGreen(color), colorRefBlue(color));
-}
-
-ColorRef toColorRef(const QColor& color) {
-    return makeColorRef(color.red(), color.green(), color.blue());
-}
-
 QMessageBox::Icon toQtIcon(MsgIcon icon) {
     switch (icon) {
     case MsgIcon::None:

@@ -1,6 +1,7 @@
 #pragma once
 // The dialog service of the windowed program: Qt message boxes and standard dialogs.
 #include "platform/core/DialogService.h"
+#include "platform/core/QtColor.h"
 
 #include <QColor>
 #include <QMessageBox>
@@ -33,10 +34,6 @@ private:
 void installQtDialogs();
 // The Qt service installed by installQtDialogs(), or nullptr.
 QtDialogService* qtDialogs();
-
-// ColorRef (0x00BBGGRR) and QColor.
-QColor toQColor(ColorRef color);
-ColorRef toColorRef(const QColor& color);
 
 // The pieces of a message box, separate so that they can be checked without showing one.
 QMessageBox::Icon toQtIcon(MsgIcon icon);
