@@ -53,11 +53,14 @@ int drawPage(const PageArgs& args, BatchProject& project, std::ostream& err) {
         return renderStatus(e, args, err);
     }
     const DialogRecord* firstError = nullptr;
+    // The page is drawn twice, on its screen boxes and on the sheet, so each message comes twice.
+    QStringList reported;
     for (const DialogRecord& box : dialogs.transcript()) {
         if (isErrorBox(box)) {
             if (!firstError)
                 firstError = &box;
-        } else {
+        } else if (!reported.contains(box.text)) {
+            reported << box.text;
             err << "talur-batch: message: " << oneLine(box.text) << '\n';
         }
     }
