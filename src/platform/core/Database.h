@@ -75,7 +75,8 @@ public:
     Recordset& operator=(Recordset&&) noexcept;
 
     // Runs one SELECT statement and keeps all rows. A statement on a single table can be written through;
-    // any other (joins, DISTINCT, views) gives a read-only recordset whose writes throw RunError 3251.
+    // any other (joins, DISTINCT, grouping or aggregates, views) gives a read-only recordset whose writes
+    // throw RunError 3251.
     // The connection must stay open while the recordset writes (RunError 3709 otherwise).
     void open(const QString& sql, Connection& connection); // static cursor, optimistic locking
     // Discards changes not yet stored by update() or a move.

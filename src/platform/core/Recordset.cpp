@@ -21,12 +21,21 @@ struct Field {
     bool notNull = false;
 };
 
+// A row of a grouped or aggregate result stands for many rows of the table; writing it back by the row id
+// SQLite happens to give it would change one arbitrary row.
+bool groupsRows(const QString& sql) {
+    static const QRegularExpression grouping(
+        QStringLiteral("\\b(GROUP\\s+BY|HAVING)\\b|\\b(COUNT|MAX|MIN|SUM|AVG|TOTAL|GROUP_CONCAT)\\s*\\("),
+        QRegularExpression::CaseInsensitiveOption);
+    return grouping.match(sql).hasMatch();
+}
+
 // "SELECT rowid AS alias, <rest>" for a plain SELECT; empty when the text is of another shape.
 QString withRowid(const QString& sql) {
     static const QRegularExpression plainSelect(QStringLiteral("^\\s*SELECT\\s+(?!(DISTINCT|ALL)\\b)"),
                                                 QRegularExpression::CaseInsensitiveOption);
     const auto match = plainSelect.match(sql);
-    if (!match.hasMatch())
+    if (!match.hasMatch() || groupsRows(sql))
         return {};
     return QStringLiteral("SELECT rowid AS ") + kRowidAlias + QStringLiteral(", ") +
            sql.mid(match.capturedEnd());

@@ -306,6 +306,18 @@ TEST_F(DatabaseTest, ReadOnlyRecordsets) {
     rs.open(QStringLiteral("SELECT max([ID]) AS M, [KEN] FROM [E1]"), cnn);
     EXPECT_EQ(rs.value(QStringLiteral("M")), Variant(int32_t(3)));
     EXPECT_EQ(errorNumberOf([&] { rs.setValue(QStringLiteral("M"), 1); }), err::NotSupported);
+    // A plain column beside an aggregate stands for no single row either.
+    EXPECT_EQ(errorNumberOf([&] { rs.setValue(QStringLiteral("KEN"), "x"); }), err::NotSupported);
+    rs.close();
+    rs.open(QStringLiteral("SELECT [ID], count(*) AS N FROM [E3] GROUP BY [ID] ORDER BY [ID]"), cnn);
+    EXPECT_EQ(rs.value(QStringLiteral("N")), Variant(int32_t(3)));
+    EXPECT_EQ(errorNumberOf([&] { rs.setValue(QStringLiteral("ID"), 9); }), err::NotSupported);
+    EXPECT_EQ(errorNumberOf([&] { rs.deleteCurrent(); }), err::NotSupported);
+    rs.close();
+    EXPECT_EQ(column(QStringLiteral("SELECT [ID] FROM [E3] ORDER BY [ID]"), QStringLiteral("ID")),
+              QStringList({"7", "7", "7", "8"}));
+    EXPECT_EQ(column(QStringLiteral("SELECT [KEN] FROM [E1] ORDER BY [ID]"), QStringLiteral("KEN")),
+              QStringList({"M", "B1", "A2", "C3"}));
 }
 
 TEST_F(DatabaseTest, SchemaQueries) {
