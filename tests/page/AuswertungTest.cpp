@@ -153,5 +153,54 @@ TEST_F(AuswertungTest, RecomputeWithoutCurrentRecordDoesNothing) {
     EXPECT_EQ(m_sichtbar, (std::vector<bool>{true, false}));
 }
 
+// A failing handler reports under its menu caption in the user's language with the English prefix;
+// Cancel leaves it without a page, with the progress bar hidden and nothing marked as changed.
+TEST_F(AuswertungTest, FailuresAreReportedUnderTheMenuCaptionAndCancelStops) {
+    enum class Befehl { Menue, Berechnen, Neuberechnen };
+    struct Fall {
+        Befehl befehl;
+        int sprache;
+        const char* titel;
+    };
+    const Fall faelle[] = {
+        {Befehl::Menue, 3, "&Auswerten"},        {Befehl::Menue, 1, "&Evaluate"},
+        {Befehl::Berechnen, 3, "&Berechnen"},    {Befehl::Berechnen, 1, "&Calculate"},
+        {Befehl::Neuberechnen, 3, "&Neuberechnen"}, {Befehl::Neuberechnen, 1, "Calculate &First"},
+    };
+    Datensatz d;
+    d.a1 = A1Zeile{false, 0, 0};
+    anlegen(d);
+    // Reading or resetting the evaluation state fails without its table.
+    ausfuehren(QStringLiteral("DROP TABLE A1"));
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.titel);
+        m_kontext.setLanguage(fall.sprache, QStringLiteral(","));
+        m_dialoge.clearTranscript();
+        m_dialoge.queueAnswer(MsgAnswer::Cancel);
+        m_sichtbar.clear();
+        AuswertungsUmgebung u = umgebung();
+        // Compute does not read the state; its page cannot be made instead.
+        u.seiteErzeugen = [] { return static_cast<mdiSEITE1*>(nullptr); };
+        Auswertung auswertung(m_kontext, u);
+        AuswertungsErgebnis e;
+        if (fall.befehl == Befehl::Menue)
+            auswertung.menueOeffnen();
+        else
+            e = fall.befehl == Befehl::Berechnen ? auswertung.berechnen() : auswertung.neuberechnen();
+        ASSERT_EQ(m_dialoge.transcript().size(), 1) << meldungen().join('\n').toStdString();
+        EXPECT_EQ(m_dialoge.transcript().first().title, QString::fromUtf8(fall.titel));
+        EXPECT_TRUE(m_dialoge.transcript().first().text.startsWith(QStringLiteral("VB-Error: ")));
+        EXPECT_FALSE(m_beschaeftigt);
+        EXPECT_FALSE(e.seiteGezeigt);
+        EXPECT_FALSE(e.geaendert);
+        EXPECT_FALSE(e.dateiMenueAus);
+        if (fall.befehl != Befehl::Menue) {
+            ASSERT_FALSE(m_sichtbar.empty());
+            EXPECT_FALSE(m_sichtbar.back());
+        }
+    }
+    EXPECT_TRUE(m_seiten.empty());
+}
+
 } // namespace
 } // namespace talur::test
