@@ -1,10 +1,10 @@
 #include "page/Auswertung.h"
 
+#include "page/SeitenFarben.h"
 #include "page/clsBERECHNEN.h"
 #include "page/mdiSEITE1.h"
 #include "platform/core/Database.h"
 #include "platform/core/ErrorRunner.h"
-#include "platform/core/RunError.h"
 #include "platform/core/Services.h"
 #include "records/RunContext.h"
 
@@ -119,11 +119,7 @@ AuswertenMenue Auswertung::menueOeffnen() {
 }
 
 void Auswertung::seiteLadenUndZeigen(AuswertungsErgebnis& ergebnis) {
-    if (!m_umgebung.seiteErzeugen)
-        throw RunError(err::ObjectNotSet, QStringLiteral("Objektvariable oder With-Blockvariable nicht festgelegt"));
-    mdiSEITE1* seite = m_umgebung.seiteErzeugen();
-    if (!seite)
-        throw RunError(err::ObjectNotSet, QStringLiteral("Objektvariable oder With-Blockvariable nicht festgelegt"));
+    mdiSEITE1* seite = &seite::vorhanden(m_umgebung.seiteErzeugen ? m_umgebung.seiteErzeugen() : nullptr);
     // The page advances the start screen's progress bar while it loads.
     if (m_umgebung.fortschritt)
         seite->seite().setFortschritt(m_umgebung.fortschritt);

@@ -1,6 +1,7 @@
 #include "page/clsKOPFFUSS.h"
 
 #include "graphics/Markup.h"
+#include "page/SeitenFarben.h"
 #include "platform/core/ErrorRunner.h"
 #include "platform/core/RunError.h"
 
@@ -43,8 +44,7 @@ void clsKOPFFUSS::AUSGABEOBJEKT(const DrawTarget& rahmen, DrawTarget& objekt) {
 }
 
 void clsKOPFFUSS::RANDABSTAND(const QString& lage, float millimeter) {
-    if (!m_objekt)
-        throw RunError(err::ObjectNotSet, QStringLiteral("Objektvariable oder With-Blockvariable nicht festgelegt"));
+    seite::vorhanden(m_objekt);
     const double vertikal = millimeter / m_mmProEinheitY;
     const double horizontal = millimeter / m_mmProEinheitX;
     if (lage == QLatin1String("oben")) {
@@ -95,9 +95,7 @@ void clsKOPFFUSS::KOPFFUSSZEILE() {
     ErrorRunner runner(QStringLiteral("Kopffuß-Zeile"));
     runner.run({
         [&] {
-            if (!m_objekt)
-                throw RunError(err::ObjectNotSet,
-                               QStringLiteral("Objektvariable oder With-Blockvariable nicht festgelegt"));
+            seite::vorhanden(m_objekt);
             PW = seitenBreite();
             PH = seitenHoehe();
             const bool mehrere = m_kennzeichnung.size() > 1;
