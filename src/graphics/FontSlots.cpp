@@ -28,13 +28,13 @@ bool FontSlots::has(int slot) const {
 
 const FontSpec& FontSlots::at(int slot) const {
     if (!has(slot))
-        throw RunError(err::ObjectNotSet, QStringLiteral("Objektvariable oder With-Blockvariable nicht festgelegt"));
+        throw runError(err::ObjectNotSet);
     return *m_slots[static_cast<size_t>(slot)];
 }
 
 void FontSlots::set(int slot, const FontSpec& font) {
     if (slot < 0 || slot >= kCount)
-        throw RunError(err::SubscriptOutOfRange, QStringLiteral("Index außerhalb des gültigen Bereichs"));
+        throw runError(err::SubscriptOutOfRange);
     m_slots[static_cast<size_t>(slot)] = font;
 }
 

@@ -187,7 +187,7 @@ void MarkupRenderer::output(const MarkupSegment& seg, double px, double py, int 
         return;
     }
     if (seg.kind == MarkupSegment::Kind::Character && seg.text.isEmpty())
-        throw RunError(err::InvalidCall, QStringLiteral("Unzulässiger Prozeduraufruf oder ungültiges Argument"));
+        throw runError(err::InvalidCall);
     if (seg.text.isEmpty())
         return;
     if (angleDegrees != 0) {

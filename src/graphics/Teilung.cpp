@@ -8,17 +8,13 @@ namespace talur {
 
 namespace {
 
-RunError outOfRange() {
-    return RunError(err::SubscriptOutOfRange, QStringLiteral("Index außerhalb des gültigen Bereichs"));
-}
-
 // List values are compared in single precision, as the bounds are kept: a bound or range equal to a
 // list entry then matches it exactly.
 float f(double v) { return static_cast<float>(v); }
 
 template <class T> const T& at(const std::vector<T>& v, size_t i) {
     if (i >= v.size())
-        throw outOfRange();
+        throw runError(err::SubscriptOutOfRange);
     return v[i];
 }
 
@@ -27,7 +23,7 @@ void dataBounds(const TeilungsArt& art, const SingleArray& data, float& lo, floa
     if (art.loFlag == -1) {
         if (std::abs(art.NR) == 1) {
             if (data.upper() < first)
-                throw outOfRange();
+                throw runError(err::SubscriptOutOfRange);
             lo = data[first];
         }
         for (int i = first; i <= data.upper(); ++i)
@@ -36,7 +32,7 @@ void dataBounds(const TeilungsArt& art, const SingleArray& data, float& lo, floa
     if (art.hiFlag == -1) {
         if (std::abs(art.NR) == 1) {
             if (data.upper() < first)
-                throw outOfRange();
+                throw runError(err::SubscriptOutOfRange);
             hi = data[first];
         }
         for (int i = first; i <= data.upper(); ++i)

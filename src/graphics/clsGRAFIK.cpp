@@ -13,15 +13,9 @@ namespace {
 
 constexpr double kTwipsPerMm = 56.7;
 
-RunError objectNotSet() {
-    return RunError(err::ObjectNotSet, QStringLiteral("Objektvariable oder With-Blockvariable nicht festgelegt"));
-}
-
-RunError divisionByZero() { return RunError(err::DivisionByZero, QStringLiteral("Division durch Null")); }
-
 float toSingle(double v) {
     if (!std::isfinite(v) || std::fabs(v) > 3.402823466e38)
-        throw RunError(err::Overflow, QStringLiteral("Überlauf"));
+        throw runError(err::Overflow);
     return static_cast<float>(v);
 }
 
@@ -101,7 +95,7 @@ QRectF clsGRAFIK::plotBox() const {
 void clsGRAFIK::LINIENEINSTELLUNGEN(int16_t LINIENART, float LINIENBREITE, ColorRef FARBE) {
     ErrorRunner runner(QStringLiteral("Linieneinstellungen"));
     if (!m_target) {
-        runner.step([] { throw objectNotSet(); });
+        runner.step([] { throw runError(err::ObjectNotSet); });
         return;
     }
     int width = 1;
@@ -122,7 +116,7 @@ void clsGRAFIK::SCHRIFTEINSTELLUNGEN(const QString& SCHRIFTART, int16_t SCHRIFTG
                                      int16_t UNTERSTRICHEN, int16_t KURSIV, ColorRef FARBE) {
     ErrorRunner runner(QStringLiteral("Schrifteinstellungen"), ErrorPrefix::GermanNoBlank);
     if (!m_target) {
-        runner.step([] { throw objectNotSet(); });
+        runner.step([] { throw runError(err::ObjectNotSet); });
         return;
     }
     if (!runner.step([&] {
@@ -149,13 +143,13 @@ void clsGRAFIK::KOORDTRANS(float X, float Y, float& XP, float& YP) {
     runner.run({
         [&] {
             if (z.MX == 0)
-                throw divisionByZero();
+                throw runError(err::DivisionByZero);
             const double base = double(m_EXDL) + m_xOffset + z.RL;
             XP = toSingle(z.OX == 1 ? base + (double(X) - z.XMIN) / z.MX : base + (double(z.XMAX) - X) / z.MX);
         },
         [&] {
             if (z.MY == 0)
-                throw divisionByZero();
+                throw runError(err::DivisionByZero);
             const double base = double(m_EYDO) + m_yOffset + z.RO;
             YP = toSingle(z.OY == 1 ? base + (double(z.YMAX) - Y) / z.MY : base + (double(Y) - z.YMIN) / z.MY);
         },

@@ -26,7 +26,7 @@ constexpr std::array<ColorRef, 8> kKurvenFarben = {rgb(0, 0, 255), rgb(0, 215, 0
 
 DrawTarget& targetOf(const clsGRAFIK& g) {
     if (!g.EOBJEKT())
-        throw RunError(err::ObjectNotSet, standardDescription(err::ObjectNotSet));
+        throw runError(err::ObjectNotSet);
     return *g.EOBJEKT();
 }
 
@@ -261,7 +261,7 @@ void clsGRAFIK::POLYGON(SingleArray& X, SingleArray& Y, int16_t PSIT, int16_t PS
         [&] { vorher = targetOf(*this).foreColor(); },
         [&] {
             if (Y.upper() < n - 1 || Y.lower() > std::min(X.lower(), 0))
-                throw RunError(err::SubscriptOutOfRange, standardDescription(err::SubscriptOutOfRange));
+                throw runError(err::SubscriptOutOfRange);
             if (ESKTX() == 1)
                 logarithmiere(X, n);
             if (ESKTY() == 1)

@@ -102,7 +102,7 @@ void clsGRAFIK::SKALEN(int16_t NR, const SkalenFeld& X, const SkalenFeld& Y) {
 
     if (!m_target) {
         runner.step([] {
-            throw RunError(err::ObjectNotSet, QStringLiteral("Objektvariable oder With-Blockvariable nicht festgelegt"));
+            throw runError(err::ObjectNotSet);
         });
         return;
     }
@@ -156,14 +156,14 @@ void clsGRAFIK::gleicheMassstaebe(const SingleArray& xs, const SingleArray& ys) 
     if (m_EXYIT == 1) {
         const double w = double(m_ELX) - z.RL - z.RR;
         if (w == 0)
-            throw RunError(err::DivisionByZero, QStringLiteral("Division durch Null"));
+            throw runError(err::DivisionByZero);
         z.YMAX = static_cast<float>(z.YMIN + (double(z.XMAX) - z.XMIN) * (double(m_ELY) - z.RO - z.RU) / w);
         if (!m_ELYMIN.empty())
             TEILUNG(0, false, 0, 0, ys);
     } else if (m_EXYIT == 2) {
         const double h = double(m_ELY) - z.RO - z.RU;
         if (h == 0)
-            throw RunError(err::DivisionByZero, QStringLiteral("Division durch Null"));
+            throw runError(err::DivisionByZero);
         z.XMAX = static_cast<float>(z.XMIN + (double(z.YMAX) - z.YMIN) * (double(m_ELX) - z.RL - z.RR) / h);
         if (!m_ELXMIN.empty())
             TEILUNG(0, true, 0, 0, xs);
@@ -199,7 +199,7 @@ void clsGRAFIK::MASSSTAB() {
     G0Zeile& z = m_zeile;
     const auto divide = [](double a, double b) {
         if (b == 0)
-            throw RunError(err::DivisionByZero, QStringLiteral("Division durch Null"));
+            throw runError(err::DivisionByZero);
         return static_cast<float>(a / b);
     };
     if (z.MX == 0)
@@ -249,7 +249,7 @@ void clsGRAFIK::rollbalken() {
     };
     if (m_xBalken) {
         if (z.MX == 0)
-            throw RunError(err::DivisionByZero, QStringLiteral("Division durch Null"));
+            throw runError(err::DivisionByZero);
         const double need = (double(z.XMAX) - z.XMIN) / z.MX;
         m_xBalken->setOrientation(Qt::Horizontal);
         m_xOffset = follow(m_xBalken, 1.01 * sw - z.RL - z.RR, need, QRectF(0, sh - 5, sw - 5, 5),
@@ -257,7 +257,7 @@ void clsGRAFIK::rollbalken() {
     }
     if (m_yBalken) {
         if (z.MY == 0)
-            throw RunError(err::DivisionByZero, QStringLiteral("Division durch Null"));
+            throw runError(err::DivisionByZero);
         const double need = (double(z.YMAX) - z.YMIN) / z.MY;
         m_yBalken->setOrientation(Qt::Vertical);
         m_yOffset = follow(m_yBalken, 1.01 * sh - z.RO - z.RU, need, QRectF(sw - 5, 0, 5, sh - 5),

@@ -17,7 +17,7 @@ void clsGRAFIK::TEXT(float X, float Y, QString& label, int16_t KO, int16_t AL, i
         return;
     if (!m_target) {
         ErrorRunner(QStringLiteral("Text")).step([] {
-            throw RunError(err::ObjectNotSet, QStringLiteral("Objektvariable oder With-Blockvariable nicht festgelegt"));
+            throw runError(err::ObjectNotSet);
         });
         return;
     }

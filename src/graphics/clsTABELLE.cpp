@@ -76,7 +76,7 @@ QString zellenText(const Variant& v, const QString& format) {
 
 DrawTarget& clsTABELLE::target() const {
     if (!m_target)
-        throw RunError(err::ObjectNotSet, standardDescription(err::ObjectNotSet));
+        throw runError(err::ObjectNotSet);
     return *m_target;
 }
 
