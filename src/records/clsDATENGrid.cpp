@@ -38,6 +38,9 @@ bool clsDATEN::DFTF(const QString& SPV, GridControl& msgFLX, const QString& SPNR
     // would delete the stored rows beyond them.
     if (enabled && (!steps.run([&] {
             const int column = Variant(SPNR).toInt16();
+            // Only a disabled grid stands for no rows; an enabled one without data rows was not read.
+            if (msgFLX.rows() <= msgFLX.fixedRows())
+                throw runError(err::SubscriptOutOfRange);
             for (int r = msgFLX.fixedRows(); r < msgFLX.rows(); ++r)
                 v.push_back(Variant(msgFLX.text(r, column).trimmed()));
         }) || steps.failed()))

@@ -111,6 +111,21 @@ TEST_F(DatenMessages, AGridThatCannotBeReadDeletesNothing) {
     EXPECT_EQ(rows("SELECT COUNT(*) FROM [E3] WHERE [ID]=7"), QStringList{"4"});
 }
 
+TEST_F(DatenMessages, AnEnabledGridWithoutDataRowsDeletesNothing) {
+    // Only a disabled grid stands for a record without rows; an enabled one whose fixed rows fill it is
+    // a grid that could not be read.
+    d->setETABELLE("E3");
+    GridControl grid;
+    setControlIndex(grid, 0);
+    grid.setRows(grid.fixedRows());
+    ASSERT_TRUE(grid.enabled());
+    EXPECT_FALSE(d->DFTF("SIV", grid, "1", {.SPI1 = "I1"}));
+    expectBox("Werte der Spalte SIV der Tabelle E3 können nicht in die Spalte 1\nder FlexGrid-Tabelle 0 "
+              "geschrieben werden!\nVB-Error: 9\nIndex außerhalb des gültigen Bereichs",
+              MsgButtons::OkCancel);
+    EXPECT_EQ(rows("SELECT COUNT(*) FROM [E3] WHERE [ID]=7"), QStringList{"4"});
+}
+
 TEST_F(DatenMessages, GridReadAndListFill) {
     d->setETABELLE("E3");
     GridControl grid; // not in a control array: no index in the text
