@@ -9,6 +9,8 @@
 #include "records/DatenSteps.h"
 #include "records/RunContext.h"
 
+#include <type_traits>
+
 namespace talur {
 
 namespace {
@@ -213,7 +215,13 @@ void clsDATEN::indexRange(T& MINI, T& MAXI, A& AN, const GridSelection& sel, Con
             MAXI = convert(rs.value(0));
         }))
         return;
-    steps.run([&] { AN = A(Variant(int32_t(rs.recordCount())).toInt16()); });
+    steps.run([&] {
+        const Variant count(int32_t(rs.recordCount()));
+        if constexpr (std::is_same_v<A, int16_t>)
+            AN = count.toInt16();
+        else
+            AN = count.toInt32();
+    });
 }
 
 void clsDATEN::INDEX(int16_t& MINI, int16_t& MAXI, int16_t& AN, const GridSelection& sel) {
@@ -221,22 +229,7 @@ void clsDATEN::INDEX(int16_t& MINI, int16_t& MAXI, int16_t& AN, const GridSelect
 }
 
 void clsDATEN::INDEXL(int32_t& MINI, int32_t& MAXI, int32_t& AN, const GridSelection& sel) {
-    DatenSteps steps(QStringLiteral("Index"), vbErrorText);
-    Recordset rs;
-    if (!steps.run([&] { rs.open(indexStatement(m_keys, sel), *m_cnn); }) || !rs.isOpen())
-        return;
-    if (rs.eof()) {
-        MINI = MAXI = AN = 0;
-        return;
-    }
-    if (!steps.run([&] { MINI = rs.value(0).toInt32(); }))
-        return;
-    if (!steps.run([&] {
-            rs.moveLast();
-            MAXI = rs.value(0).toInt32();
-        }))
-        return;
-    AN = rs.recordCount();
+    indexRange(MINI, MAXI, AN, sel, [](const Variant& v) { return v.toInt32(); });
 }
 
 void clsDATEN::INDEXV(Variant& MINI, Variant& MAXI, int16_t& AN, const GridSelection& sel) {
