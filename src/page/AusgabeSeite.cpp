@@ -2,7 +2,6 @@
 
 #include "graphics/clsGRAFIK.h"
 #include "graphics/clsTABELLE.h"
-#include "page/Schreibstapel.h"
 #include "page/SeitenLayout.h"
 #include "page/clsKOPFFUSS.h"
 #include "platform/core/ErrorRunner.h"
@@ -131,7 +130,6 @@ void AusgabeSeite::datenLesen(std::optional<int32_t> datensatz) {
 
 void AusgabeSeite::laden(std::optional<int32_t> datensatz) {
     auto pumpe = [] { eventPump().processEvents(); };
-    Schreibstapel stapel(m_kontext.cnnX);
     ErrorRunner runner(QStringLiteral("Seite 1"));
     runner.run({
         [&] {
@@ -211,7 +209,6 @@ void AusgabeSeite::freigeben() {
 }
 
 void AusgabeSeite::KONTEXT(bool HBOKF, bool HBOKFS) {
-    Schreibstapel stapel(m_kontext.cnnX);
     m_HBOKF = HBOKF;
     m_HBOKFS = HBOKFS;
     if (m_flaechen.seite)

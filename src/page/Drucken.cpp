@@ -1,6 +1,5 @@
 // Printing the output page on one landscape A4 sheet through the same picture routines as the screen.
 #include "page/AusgabeSeite.h"
-#include "page/Schreibstapel.h"
 #include "page/SeitenFarben.h"
 #include "page/SeitenLayout.h"
 #include "platform/core/ErrorRunner.h"
@@ -18,7 +17,6 @@ bool AusgabeSeite::druckblatt(const Druckauftrag& auftrag) { return drucken(auft
 bool AusgabeSeite::drucken(const Druckauftrag& auftrag, bool bildschirmNeu) {
     auto pumpe = [] { eventPump().processEvents(); };
     bool beendet = false;
-    Schreibstapel stapel(m_kontext.cnnX);
     ErrorRunner runner(QStringLiteral("Drucken von Seite 1"));
     const bool fertig = runner.run({
         [&] {
