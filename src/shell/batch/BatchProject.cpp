@@ -83,6 +83,8 @@ int BatchProject::open(const RecordArgs& args, const RequiredTables& tables, std
     try {
         files::copyDatabase(args.db, workingCopy);
         m_context.cnnX.open(workingCopy);
+        // A throw-away copy: nothing on it needs to survive a power failure.
+        m_context.cnnX.setDiskSync(false);
     } catch (const RunError& e) {
         return fail(err, kFileProblem, QStringLiteral("%1 is not a TALUR database: %2").arg(args.db, e.description()));
     }
