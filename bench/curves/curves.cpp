@@ -3,41 +3,19 @@
 // stresses spread over the range).
 #include "curves/Compression.h"
 #include "curves/Mohr.h"
+#include "curves/CurveTestData.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
 talur::CompressionInput compressionInput() {
-    talur::CompressionInput in;
-    in.A1 = 5.0f;
-    in.C1S = 0.8f;
-    in.C1 = 0.6f;
-    in.A2 = 50.0f;
-    in.C2S = 0.5f;
-    in.C2 = 0.4f;
-    in.SIBK = 0.1f;
-    in.SI0 = 0.1f;
-    in.E0 = 0.8f;
-    in.SIA = 0.01f;
-    in.SIMAX = 1.0f;
+    talur::CompressionInput in = talur::test::typicalCompression();
     in.N = 1000;
     return in;
 }
 
-talur::MohrInput mohrInput() {
-    talur::MohrInput in;
-    in.A = 30.0f;
-    in.B = -10.0f;
-    in.C = -2.0f;
-    in.AR = 20.0f;
-    in.CR = -1.0f;
-    in.SIBS = 0.1f;
-    in.EBS = 0.7f;
-    in.SI1 = 0.1f;
-    in.SI2 = 0.4f;
-    return in;
-}
+talur::MohrInput mohrInput() { return talur::test::typicalMohr(); }
 
 const std::vector<float> kPreloading = {0.1f, 0.2f, 0.3f, 0.4f, 0.5f, 0.6f, 0.7f, 0.8f, 0.9f, 1.0f};
 
