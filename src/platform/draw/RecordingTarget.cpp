@@ -69,8 +69,10 @@ void RecordingTarget::print(const QString& text, double angleDegrees) {
     m_currentY -= w * std::sin(a);
 }
 
-void RecordingTarget::line(double x1, double y1, double x2, double y2, ColorRef color) {
-    Primitive p = make(Primitive::Kind::Line, color);
+// Lines and boxes: two corner points, and the current position moves to the second.
+void RecordingTarget::recordTwoPoints(Primitive::Kind kind, double x1, double y1, double x2, double y2,
+                                      ColorRef color) {
+    Primitive p = make(kind, color);
     p.x1 = x1;
     p.y1 = y1;
     p.x2 = x2;
@@ -78,28 +80,18 @@ void RecordingTarget::line(double x1, double y1, double x2, double y2, ColorRef 
     m_primitives.append(p);
     m_currentX = x2;
     m_currentY = y2;
+}
+
+void RecordingTarget::line(double x1, double y1, double x2, double y2, ColorRef color) {
+    recordTwoPoints(Primitive::Kind::Line, x1, y1, x2, y2, color);
 }
 
 void RecordingTarget::box(double x1, double y1, double x2, double y2, ColorRef color) {
-    Primitive p = make(Primitive::Kind::Box, color);
-    p.x1 = x1;
-    p.y1 = y1;
-    p.x2 = x2;
-    p.y2 = y2;
-    m_primitives.append(p);
-    m_currentX = x2;
-    m_currentY = y2;
+    recordTwoPoints(Primitive::Kind::Box, x1, y1, x2, y2, color);
 }
 
 void RecordingTarget::filledBox(double x1, double y1, double x2, double y2, ColorRef color) {
-    Primitive p = make(Primitive::Kind::FilledBox, color);
-    p.x1 = x1;
-    p.y1 = y1;
-    p.x2 = x2;
-    p.y2 = y2;
-    m_primitives.append(p);
-    m_currentX = x2;
-    m_currentY = y2;
+    recordTwoPoints(Primitive::Kind::FilledBox, x1, y1, x2, y2, color);
 }
 
 void RecordingTarget::circle(double x, double y, double radius, ColorRef color) {

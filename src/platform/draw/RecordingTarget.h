@@ -100,6 +100,7 @@ public:
 
 private:
     Primitive make(Primitive::Kind kind, ColorRef color) const;
+    void recordTwoPoints(Primitive::Kind kind, double x1, double y1, double x2, double y2, ColorRef color);
 
     TargetKind m_kind = TargetKind::Other;
     QString m_name;
